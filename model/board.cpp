@@ -1,0 +1,90 @@
+#include "board.h"
+
+#include <array>
+#include <utility>
+
+#include "archive.h"
+
+namespace palabrum {
+
+namespace {
+constexpr std::uint16_t kUnfilled = 0xFFFF;
+
+bool IsPermutationOfSquares(const std::vector<std::uint16_t>& order) {
+    std::array<bool, kSquares> seen{};
+    for (auto index : order) {
+        if (index >= kSquares || seen[index]) return false;
+        seen[index] = true;
+    }
+    return order.size() == kSquares;
+}
+}  // namespace
+
+void Board::Deal(const std::vector<std::u16string>& words, bool randomOrder, const RandomSource& random) {
+    // Copy first: `words` may be our own m_words (Redeal).
+    std::vector<std::u16string> dealt(words.begin(), words.begin() + kSquares);
+    m_words = std::move(dealt);
+    m_marks.assign(kSquares, 0);
+    m_order.assign(kSquares, 0);
+    m_started = 0;
+    m_bingo = 0;
+    for (int i = 0; i < kSquares; ++i) m_order[i] = randomOrder ? kUnfilled : static_cast<std::uint16_t>(i);
+    if (!randomOrder) return;
+    // Each word goes to a uniformly chosen free square, drawing again on a taken one.
+    for (int i = 0; i < kSquares; ++i) {
+        std::uint32_t square = random() % kSquares;
+        while (m_order[square] != kUnfilled) square = random() % kSquares;
+        m_order[square] = static_cast<std::uint16_t>(i);
+    }
+}
+
+void Board::Redeal(bool randomOrder, const RandomSource& random) {
+    Deal(m_words, randomOrder, random);
+}
+
+bool Board::SetMark(int square, std::uint32_t value) {
+    m_marks[m_order[square]] = static_cast<std::uint16_t>(value);
+    m_started = 1;
+    return CheckBingo();
+}
+
+bool Board::CheckLine(int start, int step) {
+    m_lineStart = start;
+    m_lineStep = step;
+    for (int k = 0; k < kSide; ++k) {
+        if (GetMark(start + k * step) == 0) return false;
+    }
+    return true;
+}
+
+bool Board::CheckBingo() {
+    m_bingo = 0;
+    for (int start = 0; start < kSquares && !m_bingo; start += kSide) m_bingo = CheckLine(start, 1);
+    for (int start = 0; start < kSide && !m_bingo; ++start) m_bingo = CheckLine(start, kSide);
+    if (!m_bingo) m_bingo = CheckLine(0, kSide + 1) || CheckLine(kSide - 1, kSide - 1);
+    return m_bingo != 0;
+}
+
+void Board::Serialize(Archive& ar) {
+    if (!ar.IsLoading()) {
+        ar.StringArray(m_words);
+        ar.U16Array(m_marks);
+        ar.U16Array(m_order);
+        ar.U32(m_started);
+        return;
+    }
+    // Read into a scratch board so that a damaged record changes nothing here.
+    Board loaded;
+    ar.StringArray(loaded.m_words);
+    ar.U16Array(loaded.m_marks);
+    ar.U16Array(loaded.m_order);
+    ar.U32(loaded.m_started);
+    if (loaded.m_words.size() != kSquares || loaded.m_marks.size() != kSquares ||
+        !IsPermutationOfSquares(loaded.m_order)) {
+        throw ArchiveError("board record does not hold 25 words in a valid order");
+    }
+    loaded.CheckBingo();
+    *this = std::move(loaded);
+}
+
+}  // namespace palabrum

@@ -1,0 +1,149 @@
+#include "game_document.h"
+
+#include <algorithm>
+
+#include "archive.h"
+#include "document_view.h"
+#include "file_io.h"
+#include "platform_port.h"
+#include "word_list.h"
+
+namespace palabrum {
+
+CPalabrumDoc::CPalabrumDoc(PlatformPort& port, std::filesystem::path statePath)
+    : m_port(port), m_statePath(std::move(statePath)), m_calls(&SystemCalls::Real()) {}
+
+void CPalabrumDoc::AddView(DocumentView& view) { m_views.push_back(&view); }
+
+void CPalabrumDoc::RemoveView(DocumentView& view) { std::erase(m_views, &view); }
+
+void CPalabrumDoc::UpdateAllViews(std::uint32_t hint) {
+    for (auto* view : m_views) view->OnUpdate(hint);
+}
+
+RandomSource CPalabrumDoc::Random() {
+    return [this] { return m_port.Random(); };
+}
+
+bool CPalabrumDoc::OnCmdMsg(int commandId) {
+    try {
+        switch (commandId) {
+        case kCmdOptions: OnOptions(); return true;
+        case kCmdNew: OnNewGame(); return true;
+        case kCmdLoadCustomList: OnLoadCustomList(); return true;
+        case kCmdLoadDefaultList: OnLoadDefaultList(); return true;
+        default: return false;
+        }
+    } catch (const CommandAbandoned&) {
+        return true;  // the player has seen why; nothing more to say
+    }
+}
+
+void CPalabrumDoc::OnOptions() {
+    if (m_port.RunOptionsDialog(*this)) UpdateAllViews(kHintOptionsChanged);
+}
+
+void CPalabrumDoc::OnNewGame() {
+    if (ConfirmCancelGame()) m_port.FileNew();
+}
+
+void CPalabrumDoc::OnLoadCustomList() {
+    if (!ConfirmCancelGame()) return;
+    const auto path = m_port.ChooseFileToOpen({{u"Text Files (*.txt)", u"*.txt"}, {u"All Files (*.*)", u"*.*"}});
+    if (path) ReadListFile(*path);
+}
+
+void CPalabrumDoc::OnLoadDefaultList() {
+    if (!ConfirmCancelGame()) return;
+    LoadDefaultList();
+    m_port.FileNew();
+}
+
+void CPalabrumDoc::NewDocument() {
+    if (!StartGame()) return;
+    for (auto* view : m_views) view->OnInitialUpdate();
+}
+
+bool CPalabrumDoc::StartGame() {
+    if (!m_stateLoaded) {
+        m_stateLoaded = true;
+        LoadState();
+    } else {
+        m_board.Redeal(m_options.m_randomBoard != 0, Random());
+    }
+    m_title = u"Palabrum!";
+    return true;
+}
+
+bool CPalabrumDoc::ConfirmCancelGame() {
+    if (!m_board.IsStarted() || m_board.IsBingo()) return true;
+    return m_port.AskYesNo(u"Cancel current game?", u"Cancel game?");
+}
+
+void CPalabrumDoc::SetMark(int square, int value) {
+    m_board.SetMark(square, static_cast<std::uint32_t>(value));
+    UpdateAllViews(SquareChangedHint(square, value));
+}
+
+void CPalabrumDoc::SetMarks(std::span<const std::int32_t> squares) {
+    for (int square = 0; square < kSquares; ++square) m_board.SetMark(square, 0);
+    for (auto square : squares) m_board.SetMark(square, 1);
+    UpdateAllViews(kHintMarksReplaced);
+}
+
+void CPalabrumDoc::ResetBingoMessage() {
+    m_options.SetBingoMessage(kBingoPicture);
+    m_options.m_customPicturePath.clear();
+}
+
+void CPalabrumDoc::LoadDefaultList() {
+    m_board.Deal(BuiltInWordList(), m_options.m_randomBoard != 0, Random());
+}
+
+void CPalabrumDoc::ReadListFile(const std::u16string& path) {
+    const WordListRead list = ReadWordListFile(path);
+    if (!list.ok()) ShowError(list.error, kFileReadErrorCaption, true);
+    m_board.Deal(list.words, m_options.m_randomBoard != 0, Random());
+    UpdateAllViews(kHintListLoaded);
+}
+
+void CPalabrumDoc::ShowError(std::u16string_view text, std::u16string_view caption, bool abandon) {
+    m_port.ShowError(text, caption);
+    if (abandon) throw CommandAbandoned{};
+}
+
+void CPalabrumDoc::Serialize(Archive& ar) {
+    m_options.Serialize(ar);
+    m_board.Serialize(ar);
+}
+
+void CPalabrumDoc::LoadState() {
+    const auto bytes = ReadFileBytes(m_statePath);
+    if (!bytes || bytes->empty()) {
+        LoadDefaultList();
+        return;
+    }
+    // Option fields read before any damage stay in force and decide this deal.
+    if (!ReadState(*bytes)) LoadDefaultList();
+}
+
+bool CPalabrumDoc::ReadState(std::span<const std::uint8_t> bytes) {
+    try {
+        auto ar = Archive::Loading(bytes);
+        Serialize(ar);  // bytes after the board record are ignored
+        return true;
+    } catch (const ArchiveError&) {
+        return false;
+    }
+}
+
+void CPalabrumDoc::SaveState() {
+    Bytes bytes;
+    auto ar = Archive::Storing(bytes);
+    Serialize(ar);
+    if (!WriteFileAtomically(m_statePath, bytes, *m_calls)) {
+        ShowError(u"Error saving state", u"Can't Save State", false);
+    }
+}
+
+}  // namespace palabrum
