@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the whole suite, the
+# same suite under the address and undefined-behaviour sanitizers, and a short
+# fuzzing run of each file reader.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+cmake --preset debug
+cmake --build --preset debug
+ctest --preset debug
+
+scripts/fuzz.sh
+
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
