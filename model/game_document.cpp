@@ -138,12 +138,33 @@ bool CPalabrumDoc::ReadState(std::span<const std::uint8_t> bytes) {
 }
 
 void CPalabrumDoc::SaveState() {
+    if (!SaveDocumentFile(m_statePath)) ShowError(u"Error saving state", u"Can't Save State", false);
+}
+
+bool CPalabrumDoc::SaveDocumentFile(const std::filesystem::path& path) {
     Bytes bytes;
     auto ar = Archive::Storing(bytes);
     Serialize(ar);
-    if (!WriteFileAtomically(m_statePath, bytes, *m_calls)) {
-        ShowError(u"Error saving state", u"Can't Save State", false);
+    return WriteFileAtomically(path, bytes, *m_calls);
+}
+
+bool CPalabrumDoc::OpenDocumentFile(const std::filesystem::path& path) {
+    const auto bytes = ReadFileBytes(path);
+    if (!bytes) return false;
+    PalabrumOptions options = m_options;
+    Board board;
+    try {
+        auto ar = Archive::Loading(*bytes);
+        options.Serialize(ar);
+        board.Serialize(ar);
+    } catch (const ArchiveError&) {
+        return false;
     }
+    m_options = std::move(options);
+    m_board = std::move(board);
+    m_title = u"Palabrum!";
+    for (auto* view : m_views) view->OnInitialUpdate();
+    return true;
 }
 
 }  // namespace palabrum

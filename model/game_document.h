@@ -95,6 +95,13 @@ public:
     void SaveState();
     void OnFrameClosing() { SaveState(); }
 
+    // Opens a game saved in the state-file layout, all or nothing: on success
+    // the options and board are the file's and every view starts afresh; on
+    // failure (false) nothing has changed. The state file is left alone.
+    bool OpenDocumentFile(const std::filesystem::path& path);
+    // Writes the game in the state-file layout to `path`, crash-safely.
+    bool SaveDocumentFile(const std::filesystem::path& path);
+
     PalabrumOptions& Options() { return m_options; }
     const PalabrumOptions& Options() const { return m_options; }
     PictureHolder& PendingPicture() { return m_pendingPicture; }
