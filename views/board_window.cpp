@@ -1,0 +1,144 @@
+#include "views/board_window.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimerEvent>
+
+#include "model/game_document.h"
+
+namespace palabrum {
+
+QColor ColorFromValue(unsigned value) {
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+UIBoard::UIBoard(CPalabrumDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
+    setObjectName(QStringLiteral("UIBoard"));
+    setMouseTracking(true);  // hovering shows words too
+}
+
+int UIBoard::SquareFromPoint(QPoint p) const {
+    const int px = width() / kSide;
+    const int py = height() / kSide;
+    // Pixels right of or below the fifth square (and any board too small for
+    // a pitch) belong to no square: a square number must stay within 0..24.
+    if (px == 0 || py == 0 || p.x() < 0 || p.y() < 0 || p.x() >= kSide * px || p.y() >= kSide * py) return -1;
+    return kSide * (p.y() / py) + p.x() / px;
+}
+
+Rect UIBoard::SquareRect(int square) const {
+    const int px = width() / kSide;
+    const int py = height() / kSide;
+    const int left = (square % kSide) * px + 3;
+    const int top = (square / kSide) * py + 3;
+    return {left, top, left + px - 3, top + py - 3};
+}
+
+void UIBoard::UpdateFlashState() {
+    const bool bingo = m_doc.IsBingo();
+    if (bingo && !m_flashing) {
+        m_flashing = true;
+        m_flashPhase = false;
+        m_flashTimer.start(kFlashInterval, this);
+    } else if (bingo) {
+        m_flashPhase = !m_flashPhase;
+    } else if (m_flashing) {
+        m_flashing = false;
+        m_flashTimer.stop();
+        update();  // one more paint shows every mark steadily
+    }
+}
+
+void UIBoard::OnPaint(QPainter& painter) {
+    const int w = width();
+    const int h = height();
+    const int px = w / kSide;
+    const int py = h / kSide;
+    const QColor color = ColorFromValue(m_doc.Options().m_boardColor);
+
+    painter.fillRect(0, 0, w, h, Qt::white);
+    // One-pixel grid lines as filled rectangles, so exactly their pixels are covered.
+    for (int k = 0; 1 + k * py <= h + 2; ++k) {
+        painter.fillRect(1, 1 + k * py, w - 2, 1, color);
+        if (py == 0) break;
+    }
+    for (int k = 0; 1 + k * px <= w + 2; ++k) {
+        painter.fillRect(1 + k * px, 1, 1, h - 2, color);
+        if (px == 0) break;
+    }
+
+    UpdateFlashState();
+    m_showMark.fill(true);
+    if (m_flashing && m_flashPhase) {
+        int s = m_doc.GetBingoLineStart();
+        for (int k = 0; k < kSide; ++k, s += m_doc.GetBingoLineStep()) {
+            if (s >= 0 && s < kSquares) m_showMark[static_cast<std::size_t>(s)] = false;
+        }
+    }
+    for (int i = 0; i < kSquares; ++i) {
+        const Rect r = SquareRect(i);
+        if (m_doc.GetMark(i) && m_showMark[static_cast<std::size_t>(i)]) {
+            painter.fillRect(r.ToQRect(), color);
+        } else {
+            painter.fillRect(QRect(r.left - 1, r.top - 1, r.Width() + 2, r.Height() + 2), Qt::white);
+        }
+    }
+}
+
+void UIBoard::OnLButtonDown(QPoint p) {
+    if (m_doc.IsBingo()) return;  // during a bingo a press shows no word
+    emit squareWordRequested(SquareFromPoint(p));
+}
+
+void UIBoard::OnLButtonUp() { emit squareWordRequested(-1); }
+
+void UIBoard::OnLButtonDblClk(QPoint p) {
+    const int square = SquareFromPoint(p);
+    if (square < 0) return;
+    m_doc.SetMark(square, m_doc.GetMark(square) ? 0 : 1);
+}
+
+void UIBoard::OnMouseMove(Qt::MouseButtons buttons) {
+    if (buttons != Qt::NoButton) return;  // the pressed square's word stays while dragging
+    m_hoverTimer.stop();
+    emit squareWordRequested(-1);
+    if (!m_doc.IsBingo()) m_hoverTimer.start(kHoverInterval, this);
+}
+
+void UIBoard::OnTimer(int id) {
+    if (id == kHoverTimer) {
+        const QPoint p = mapFromGlobal(QCursor::pos());
+        emit squareWordRequested(rect().contains(p) ? SquareFromPoint(p) : -1);
+        m_hoverTimer.stop();
+    } else if (id == kFlashTimer) {
+        update();  // the paint flips the phase
+    }
+}
+
+void UIBoard::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    OnPaint(painter);
+}
+
+void UIBoard::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) OnLButtonDown(event->position().toPoint());
+}
+
+void UIBoard::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) OnLButtonUp();
+}
+
+void UIBoard::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) OnLButtonDblClk(event->position().toPoint());
+}
+
+void UIBoard::mouseMoveEvent(QMouseEvent* event) { OnMouseMove(event->buttons()); }
+
+void UIBoard::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == m_flashTimer.timerId()) OnTimer(kFlashTimer);
+    else if (event->timerId() == m_hoverTimer.timerId()) OnTimer(kHoverTimer);
+    else QWidget::timerEvent(event);
+}
+
+}  // namespace palabrum

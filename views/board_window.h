@@ -1,0 +1,68 @@
+// The board window: draws the 25 squares in the board colour, shows a pressed
+// square's word through the view, toggles marks on a double press, and
+// flashes the winning line. It reads the game at paint time and keeps none.
+#pragma once
+
+#include <QBasicTimer>
+#include <QWidget>
+#include <array>
+
+#include "views/layout.h"
+
+namespace palabrum {
+
+class CPalabrumDoc;
+
+class UIBoard : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kFlashInterval = 500;
+    static constexpr int kHoverInterval = 1000;
+    enum TimerId { kFlashTimer = 1004, kHoverTimer = 1005 };
+
+    UIBoard(CPalabrumDoc& doc, QWidget* parent);
+
+    // The square under a point in this window, or -1 outside the 5 by 5 squares.
+    int SquareFromPoint(QPoint p) const;
+    // The rectangle a marked square fills.
+    Rect SquareRect(int square) const;
+
+    // Handlers, callable directly by tests.
+    void OnPaint(QPainter& painter);
+    void OnLButtonDown(QPoint p);
+    void OnLButtonUp();
+    void OnLButtonDblClk(QPoint p);
+    void OnMouseMove(Qt::MouseButtons buttons);
+    void OnTimer(int id);
+
+    bool IsFlashing() const { return m_flashing; }
+    bool FlashPhase() const { return m_flashPhase; }
+    bool IsHoverTimerActive() const { return m_hoverTimer.isActive(); }
+
+signals:
+    // The word label should show this square's word, or nothing for -1.
+    void squareWordRequested(int square);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void UpdateFlashState();
+
+    CPalabrumDoc& m_doc;
+    bool m_flashing = false;
+    bool m_flashPhase = false;
+    std::array<bool, 25> m_showMark{};
+    QBasicTimer m_flashTimer;
+    QBasicTimer m_hoverTimer;
+};
+
+// 0x00BBGGRR, as the options keep it, to a Qt colour.
+QColor ColorFromValue(unsigned value);
+
+}  // namespace palabrum
