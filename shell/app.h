@@ -1,0 +1,48 @@
+// The application: makes sure one copy runs, builds document, frame and view,
+// restores the game, and saves it when the frame closes.
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <memory>
+
+namespace palabrum {
+
+class CMainFrame;
+class CPalabrumDoc;
+class CPalabrumView;
+class QtPlatformPort;
+class SingleInstance;
+
+class CPalabrumApp {
+public:
+    struct Options {
+        QString file;        // a saved game to open instead of the state file
+        bool singleInstance = true;
+    };
+
+    explicit CPalabrumApp(std::filesystem::path statePath);
+    ~CPalabrumApp();
+
+    // False when another copy runs (it was brought to the front): end at once.
+    bool InitInstance(const Options& options);
+    // The application's New command: a fresh game shown afresh.
+    void DoFileNew();
+    void OnAppAbout();
+    // Opens a saved game through the document; tells the player when it cannot.
+    bool OpenFile(const QString& path);
+
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+    CPalabrumDoc& Document() const { return *m_doc; }
+    CPalabrumView* View() const { return m_view; }
+
+private:
+    std::filesystem::path m_statePath;
+    std::unique_ptr<QtPlatformPort> m_port;
+    std::unique_ptr<CPalabrumDoc> m_doc;
+    std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<CMainFrame> m_frame;
+    CPalabrumView* m_view = nullptr;  // owned by the frame
+};
+
+}  // namespace palabrum

@@ -1,0 +1,83 @@
+// palabrum [FILE] [--screenshot PNG]: starts the game, restoring the last one.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+
+#include "palabrum/product_info.h"
+#include "shell/app.h"
+#include "shell/main_frame.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: palabrum [options] [FILE]\n"
+    "Buzzword bingo for meetings.\n\n"
+    "Arguments:\n"
+    "  FILE               a saved game to open\n\n"
+    "Options:\n"
+    "  --screenshot PNG   start as usual, write the window to PNG once painted, and end\n"
+    "                     without saving the game\n"
+    "  -h, --help         show this help\n"
+    "  -v, --version      show the version\n";
+
+bool HasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    bool screenshot = false;
+    // Help and version need no display, so they are answered before Qt starts.
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v")) {
+            std::printf("palabrum %s\n", palabrum::product::kVersion);
+            return 0;
+        }
+        screenshot |= !std::strcmp(argv[i], "--screenshot");
+    }
+    if (screenshot && !HasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Palabrum"));
+    QApplication::setApplicationName(QStringLiteral("Palabrum"));
+    QApplication::setApplicationVersion(QString::fromLatin1(palabrum::product::kVersion));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.palabrum.Palabrum"));
+
+    QCommandLineParser parser;
+    const QCommandLineOption shotOption(QStringLiteral("screenshot"), QStringLiteral("Write the window to PNG."),
+                                        QStringLiteral("PNG"));
+    parser.addOption(shotOption);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A saved game to open."));
+    if (!parser.parse(QApplication::arguments()) || parser.positionalArguments().size() > 1) {
+        std::fprintf(stderr, "%s\n%s", qPrintable(parser.errorText()), kUsage);
+        return 2;
+    }
+
+    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    palabrum::CPalabrumApp palabrum((QDir(dataDir).filePath(QStringLiteral("Palabrum.dat"))).toStdU16String());
+    palabrum::CPalabrumApp::Options options;
+    if (!parser.positionalArguments().isEmpty()) options.file = parser.positionalArguments().first();
+    const QString shotPath = parser.value(shotOption);
+    options.singleInstance = shotPath.isEmpty();  // a screenshot never disturbs a running game
+    if (!palabrum.InitInstance(options)) return 0;
+
+    if (!shotPath.isEmpty()) {
+        palabrum.MainFrame()->SetSaveOnClose(false);
+        QTimer::singleShot(0, palabrum.MainFrame(), [&] {
+            const bool saved = palabrum.MainFrame()->grab().save(shotPath, "PNG");
+            if (!saved) std::fprintf(stderr, "palabrum: could not write %s\n", qPrintable(shotPath));
+            QApplication::exit(saved ? 0 : 1);
+        });
+    }
+    return QApplication::exec();
+}

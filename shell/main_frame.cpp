@@ -1,0 +1,153 @@
+#include "shell/main_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QIcon>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTextBrowser>
+#include <QToolBar>
+
+#include "model/game_document.h"
+#include "views/form_view.h"
+
+namespace palabrum {
+
+namespace {
+const QString kRecentKey = QStringLiteral("RecentFiles");
+constexpr int kAboutCommand = 57664;
+constexpr int kSaveCommand = 57603;
+constexpr int kExitCommand = 57665;
+}  // namespace
+
+CMainFrame::CMainFrame(CPalabrumDoc& doc, CPalabrumView* view) : m_doc(doc) {
+    setWindowTitle(QStringLiteral("Palabrum"));  // never the document's title
+    QIcon icon;  // bitmaps: no SVG plugin is needed to show them
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/palabrum-%1.png").arg(size));
+    setWindowIcon(icon);
+    setCentralWidget(view);
+    BuildMenusAndToolbar();
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int commandId, const QKeySequence& keys) {
+    auto* action = menu->addAction(text);
+    action->setData(commandId);
+    if (!keys.isEmpty()) action->setShortcut(keys);
+    if (commandId == kCmdNew || commandId == kCmdLoadCustomList || commandId == kCmdLoadDefaultList ||
+        commandId == kCmdOptions) {
+        connect(action, &QAction::triggered, this, [this, commandId] { m_doc.OnCmdMsg(commandId); });
+    }
+    return action;
+}
+
+void CMainFrame::BuildMenusAndToolbar() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* newGame = AddCommand(file, tr("&New"), kCmdNew, QKeySequence(Qt::CTRL | Qt::Key_N));
+    AddCommand(file, tr("&Load Custom List..."), kCmdLoadCustomList, QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddCommand(file, tr("&Load Default List..."), kCmdLoadDefaultList, QKeySequence(Qt::CTRL | Qt::Key_D));
+    QAction* save = AddCommand(file, tr("&Save..."), kSaveCommand, QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, this, &CMainFrame::OnSave);
+    file->addSeparator();
+    m_recentPlaceholder = file->addAction(tr("Recent File"));
+    m_recentPlaceholder->setEnabled(false);
+    for (int i = 0; i < kRecentFiles; ++i) {
+        auto* recent = file->addAction(QString());
+        recent->setVisible(false);
+        connect(recent, &QAction::triggered, this, [this, recent] { emit openFileRequested(recent->data().toString()); });
+        m_recentActions << recent;
+    }
+    file->addSeparator();
+    QAction* exit = AddCommand(file, tr("E&xit"), kExitCommand);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    AddCommand(tools, tr("&Options..."), kCmdOptions);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* topics = AddCommand(help, tr("&Help Topics"), kHelpTopics, QKeySequence(Qt::Key_F1));
+    connect(topics, &QAction::triggered, this, &CMainFrame::OnHelpTopics);
+    help->addSeparator();
+    QAction* about = AddCommand(help, tr("&About Palabrum..."), kAboutCommand);
+    connect(about, &QAction::triggered, this, &CMainFrame::aboutRequested);
+
+    QToolBar* bar = addToolBar(tr("Commands"));
+    bar->setObjectName(QStringLiteral("commandBar"));
+    bar->setMovable(false);
+    newGame->setIcon(QIcon(QStringLiteral(":/toolbar/new.png")));
+    about->setIcon(QIcon(QStringLiteral(":/toolbar/about.png")));
+    topics->setIcon(QIcon(QStringLiteral(":/toolbar/help.png")));
+    bar->addSeparator();
+    bar->addAction(newGame);
+    bar->addAction(about);
+    bar->addSeparator();
+    bar->addAction(topics);
+    UpdateRecentMenu();
+}
+
+QAction* CMainFrame::Action(int commandId) const {
+    for (QAction* action : findChildren<QAction*>()) {
+        if (action->data().toInt() == commandId && !m_recentActions.contains(action)) return action;
+    }
+    return nullptr;
+}
+
+void CMainFrame::OnHelpTopics() {
+    // A window of our own keeps the anchor, which desktop viewers may drop.
+    if (!m_help) {
+        m_help = new QTextBrowser(this);
+        m_help->setWindowFlag(Qt::Window);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+        m_help->setWindowTitle(tr("Palabrum Help"));
+        m_help->setOpenExternalLinks(true);
+        m_help->resize(520, 560);
+    }
+    m_help->setSource(QUrl(QStringLiteral("qrc:/help/Palabrum.htm#start_topic")));
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+QStringList CMainFrame::RecentFiles() const { return QSettings().value(kRecentKey).toStringList(); }
+
+void CMainFrame::AddRecentFile(const QString& path) {
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > kRecentFiles) files.removeLast();
+    QSettings().setValue(kRecentKey, files);
+    UpdateRecentMenu();
+}
+
+void CMainFrame::UpdateRecentMenu() {
+    const QStringList files = RecentFiles();
+    m_recentPlaceholder->setVisible(files.isEmpty());
+    for (int i = 0; i < kRecentFiles; ++i) {
+        QAction* action = m_recentActions[i];
+        action->setVisible(i < files.size());
+        if (i < files.size()) {
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]));
+            action->setData(files[i]);
+        }
+    }
+}
+
+void CMainFrame::OnSave() {
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Game"), QString(),
+                                                      tr("Palabrum games (*.dat);;All files (*)"));
+    if (path.isEmpty()) return;
+    if (!m_doc.SaveDocumentFile(path.toStdU16String())) {
+        m_doc.ShowError(u"Error saving " + path.toStdU16String(), u"Can't Save Game", false);
+        return;
+    }
+    AddRecentFile(path);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_saveOnClose) m_doc.OnFrameClosing();
+    if (m_help) m_help->close();
+    event->accept();
+}
+
+}  // namespace palabrum

@@ -1,0 +1,58 @@
+// The main window: menus, shortcuts, the toolbar, and the help window.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTextBrowser>
+
+class QAction;
+class QMenu;
+
+namespace palabrum {
+
+class CPalabrumDoc;
+class CPalabrumView;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kHelpTopics = 32773;
+    static constexpr int kRecentFiles = 4;
+
+    CMainFrame(CPalabrumDoc& doc, CPalabrumView* view);
+
+    void OnHelpTopics();
+    // The help window, once Help Topics has opened it.
+    QTextBrowser* HelpWindow() const { return m_help; }
+
+    // Closing saves the game unless this is off (a screenshot run).
+    void SetSaveOnClose(bool save) { m_saveOnClose = save; }
+
+    // Remembers a file opened or saved by the player, newest first.
+    void AddRecentFile(const QString& path);
+    QStringList RecentFiles() const;
+
+    QAction* Action(int commandId) const;
+
+signals:
+    void openFileRequested(const QString& path);
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* AddCommand(QMenu* menu, const QString& text, int commandId, const QKeySequence& keys = {});
+    void BuildMenusAndToolbar();
+    void UpdateRecentMenu();
+    void OnSave();
+
+    CPalabrumDoc& m_doc;
+    QMenu* m_recentMenu = nullptr;
+    QAction* m_recentPlaceholder = nullptr;
+    QList<QAction*> m_recentActions;
+    QPointer<QTextBrowser> m_help;
+    bool m_saveOnClose = true;
+};
+
+}  // namespace palabrum

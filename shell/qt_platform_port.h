@@ -1,0 +1,35 @@
+// The platform port on the desktop: real message boxes and file dialogs.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <random>
+
+#include "model/platform_port.h"
+
+namespace palabrum {
+
+class QtPlatformPort : public PlatformPort {
+public:
+    // `fileNew` runs the application's New command.
+    explicit QtPlatformPort(std::function<void()> fileNew);
+
+    // Boxes and dialogs are owned by this window once it exists.
+    void SetOwner(QWidget* owner) { m_owner = owner; }
+
+    void ShowError(std::u16string_view text, std::u16string_view caption) override;
+    bool AskYesNo(std::u16string_view text, std::u16string_view caption) override;
+    void ShowNotice(std::u16string_view text, std::u16string_view caption) override;
+    std::optional<std::u16string> ChooseFileToOpen(const std::vector<FileFilter>& filters) override;
+    bool RunOptionsDialog(CPalabrumDoc& doc) override;
+    void FileNew() override { m_fileNew(); }
+    std::uint32_t Random() override { return m_random(); }
+
+private:
+    QPointer<QWidget> m_owner;
+    std::function<void()> m_fileNew;
+    std::mt19937 m_random{std::random_device{}()};
+};
+
+}  // namespace palabrum
