@@ -14,9 +14,10 @@
 
 namespace palabrum {
 
-CPalabrumApp::CPalabrumApp(std::filesystem::path statePath)
+CPalabrumApp::CPalabrumApp(std::filesystem::path statePath, PlatformPort* port)
     : m_statePath(std::move(statePath)),
-      m_port(std::make_unique<QtPlatformPort>([this] { DoFileNew(); })),
+      m_qtPort(port ? nullptr : std::make_unique<QtPlatformPort>([this] { DoFileNew(); })),
+      m_port(port ? port : m_qtPort.get()),
       m_doc(std::make_unique<CPalabrumDoc>(*m_port, m_statePath)) {
     InitResources();
 }
@@ -32,7 +33,7 @@ bool CPalabrumApp::InitInstance(const Options& options) {
 
     m_view = new CPalabrumView(*m_doc, *m_port);
     m_frame = std::make_unique<CMainFrame>(*m_doc, m_view);
-    m_port->SetOwner(m_frame.get());
+    if (m_qtPort) m_qtPort->SetOwner(m_frame.get());
     QObject::connect(m_frame.get(), &CMainFrame::openFileRequested, m_frame.get(),
                      [this](const QString& path) { OpenFile(path); });
     QObject::connect(m_frame.get(), &CMainFrame::aboutRequested, m_frame.get(), [this] { OnAppAbout(); });

@@ -11,6 +11,7 @@ namespace palabrum {
 class CMainFrame;
 class CPalabrumDoc;
 class CPalabrumView;
+class PlatformPort;
 class QtPlatformPort;
 class SingleInstance;
 
@@ -21,7 +22,9 @@ public:
         bool singleInstance = true;
     };
 
-    explicit CPalabrumApp(std::filesystem::path statePath);
+    // Without a `port` of the caller's (tests pass a scripted one), boxes and
+    // dialogs are the desktop's own.
+    explicit CPalabrumApp(std::filesystem::path statePath, PlatformPort* port = nullptr);
     ~CPalabrumApp();
 
     // False when another copy runs (it was brought to the front): end at once.
@@ -38,7 +41,8 @@ public:
 
 private:
     std::filesystem::path m_statePath;
-    std::unique_ptr<QtPlatformPort> m_port;
+    std::unique_ptr<QtPlatformPort> m_qtPort;
+    PlatformPort* m_port;
     std::unique_ptr<CPalabrumDoc> m_doc;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<CMainFrame> m_frame;

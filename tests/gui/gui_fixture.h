@@ -2,12 +2,17 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
+#include <ostream>
 #include <QWidget>
 
 #include "model/game_document.h"
 #include "tests/support/scripted_port.h"
 #include "tests/support/temp_dir.h"
 #include "views/form_view.h"
+
+// Failures show Qt strings as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace palabrum::testing {
 

@@ -1,0 +1,195 @@
+// The whole program started as a player starts it, with a scripted port:
+// start-up, restart, the menus, help, a second start, files on the command line.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTextBrowser>
+#include <fstream>
+
+#include "tests/gui/gui_fixture.h"
+#include "shell/app.h"
+#include "shell/main_frame.h"
+#include "shell/single_instance.h"
+#include "tests/support/scripted_port.h"
+#include "tests/support/temp_dir.h"
+#include "views/form_view.h"
+#include "views/status_pane.h"
+
+namespace palabrum {
+namespace {
+
+using testing::ShownBox;
+
+// One run of the program on a data folder; Close() is the player closing the window.
+struct Program {
+    explicit Program(const std::filesystem::path& statePath, const QString& file = {}) : app(statePath, &port) {
+        port.doc = &app.Document();
+        CPalabrumApp::Options options;
+        options.file = file;
+        options.singleInstance = false;
+        started = app.InitInstance(options);
+    }
+    void Close() { app.MainFrame()->close(); }
+
+    testing::ScriptedPort port;
+    CPalabrumApp app;
+    bool started = false;
+};
+
+class App : public ::testing::Test {
+protected:
+    App() { QSettings().remove(QStringLiteral("RecentFiles")); }  // each test starts with none
+
+    std::filesystem::path state() const { return dir.File("Palabrum.dat"); }
+    testing::TempDir dir;
+};
+
+TEST_F(App, AFirstStartDealsTheBuiltInListUnderTheProgramsCaption) {
+    Program p(state());
+    ASSERT_TRUE(p.started);
+    EXPECT_EQ(p.app.MainFrame()->windowTitle(), QStringLiteral("Palabrum"));
+    EXPECT_EQ(p.app.View()->WordList()->count(), 25);
+    EXPECT_EQ(p.app.View()->WordLabel()->text(), CPalabrumView::AboutText());
+    EXPECT_TRUE(p.port.boxes.empty());
+    p.Close();
+    EXPECT_EQ(std::filesystem::file_size(state()), 712u);
+}
+
+TEST_F(App, CloseThenRestartRestoresBoardMarksAndBingo) {
+    {
+        Program first(state());
+        for (int s : {4, 8, 12, 16, 20}) first.app.Document().SetMark(s, 1);
+        first.Close();
+    }
+    Program second(state());
+    EXPECT_TRUE(second.app.Document().IsBingo());
+    EXPECT_EQ(second.app.View()->WordList()->selectedItems().size(), 5);
+    EXPECT_TRUE(second.app.View()->Pane()->isVisible());
+}
+
+TEST_F(App, ADamagedStateFileStartsTheBuiltInListSilently) {
+    std::ofstream(state(), std::ios::binary) << std::string("\x01\x00\x00\x00\x00\x00\x00\x00\xFF\xFE\xFF\x09", 12);
+    Program p(state());
+    EXPECT_TRUE(p.port.boxes.empty());
+    EXPECT_EQ(p.app.Document().GetWord(0), u"proactive");
+    EXPECT_EQ(p.app.Document().Options().m_listPosition, kListTop);  // complete before the damage
+}
+
+TEST_F(App, AnUnreadableFileOnTheCommandLineIsNamedAndTheSavedGameKept) {
+    {
+        Program first(state());
+        first.app.Document().SetMark(3, 1);
+        first.Close();
+    }
+    const QString bad = QString::fromStdString(dir.File("notagame.dat").string());
+    std::ofstream(dir.File("notagame.dat")) << "hello";
+    Program p(state(), bad);
+    ASSERT_EQ(p.port.boxes.size(), 1u);
+    EXPECT_EQ(p.port.boxes[0].kind, ShownBox::kError);
+    EXPECT_NE(p.port.boxes[0].text.find(bad.toStdU16String()), std::u16string::npos);
+    EXPECT_EQ(p.app.Document().GetMark(3), 1);
+}
+
+TEST_F(App, AGoodFileOnTheCommandLineOpensThatGame) {
+    {
+        Program first(state());
+        first.app.Document().SetMark(9, 1);
+        ASSERT_TRUE(first.app.Document().SaveDocumentFile(dir.File("meeting.dat")));
+        first.app.MainFrame()->SetSaveOnClose(false);
+    }
+    Program p(state(), QString::fromStdString(dir.File("meeting.dat").string()));
+    EXPECT_TRUE(p.port.boxes.empty());
+    EXPECT_EQ(p.app.Document().GetMark(9), 1);
+    EXPECT_EQ(p.app.View()->WordList()->selectedItems().size(), 1);
+    EXPECT_EQ(p.app.MainFrame()->RecentFiles().value(0), QString::fromStdString(dir.File("meeting.dat").string()));
+}
+
+TEST_F(App, MenusCarryTheirTextsAndShortcuts) {
+    Program p(state());
+    QStringList seen;
+    for (QAction* menu : p.app.MainFrame()->menuBar()->actions()) {
+        seen << menu->text();
+        for (QAction* item : menu->menu()->actions()) {
+            if (!item->isSeparator() && item->isVisible()) {
+                seen << item->text() + (item->shortcut().isEmpty() ? QString() : "\t" + item->shortcut().toString());
+            }
+        }
+    }
+    const QStringList expected = {
+        "&File", "&New\tCtrl+N", "&Load Custom List...\tCtrl+O", "&Load Default List...\tCtrl+D",
+        "&Save...\tCtrl+S", "Recent File", "E&xit", "&Tools", "&Options...", "&Help", "&Help Topics\tF1",
+        "&About Palabrum..."};
+    EXPECT_EQ(seen, expected);
+    EXPECT_FALSE(p.app.MainFrame()->Action(kCmdNew)->icon().isNull());
+}
+
+TEST_F(App, TheNewCommandAsksDuringAGameAndDealsAgainOnYes) {
+    Program p(state());
+    p.app.Document().SetMark(0, 1);
+    p.port.answers = {true};
+    p.app.MainFrame()->Action(kCmdNew)->trigger();
+    ASSERT_EQ(p.port.boxes.size(), 1u);
+    EXPECT_EQ(p.port.boxes[0].text, u"Cancel current game?");
+    EXPECT_EQ(p.app.Document().GetMark(0), 0);
+    EXPECT_TRUE(p.app.View()->WordList()->selectedItems().isEmpty());
+}
+
+TEST_F(App, HelpTopicsOpensTheHelpFileAtItsAnchorAndTheGameGoesOn) {
+    Program p(state());
+    p.app.MainFrame()->Action(CMainFrame::kHelpTopics)->trigger();
+    QTextBrowser* help = p.app.MainFrame()->HelpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    EXPECT_EQ(help->source().fragment(), QStringLiteral("start_topic"));
+    EXPECT_TRUE(help->toPlainText().contains(QStringLiteral("25")));
+    p.app.Document().SetMark(1, 1);  // the game keeps working
+    EXPECT_EQ(p.app.Document().GetMark(1), 1);
+}
+
+bool WaitFor(const std::function<bool()>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return done();
+}
+
+TEST(SingleInstance, ASecondStartReachesTheFirstAndEnds) {
+    testing::TempDir dir;
+    const QString name = SingleInstance::NameFor(QString::fromStdString(dir.Path().string()));
+    SingleInstance first(name);
+    ASSERT_TRUE(first.Claim());
+    QByteArray token = "none";
+    QObject::connect(&first, &SingleInstance::activationRequested, [&](const QByteArray& t) { token = t; });
+
+    qputenv("XDG_ACTIVATION_TOKEN", "token-123");
+    SingleInstance second(name);
+    EXPECT_FALSE(second.Claim());
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    EXPECT_TRUE(WaitFor([&] { return token != "none"; }));
+    EXPECT_EQ(token, QByteArray("token-123"));
+}
+
+TEST(SingleInstance, AStaleSocketLeftByACrashNeverBlocksAStart) {
+    testing::TempDir dir;
+    const QString name = SingleInstance::NameFor(QString::fromStdString(dir.Path().string()));
+    std::ofstream(QDir::temp().filePath(name).toStdString()) << "left behind";
+    SingleInstance start(name);
+    EXPECT_TRUE(start.Claim());
+    SingleInstance another(name);
+    EXPECT_FALSE(another.Claim());
+}
+
+TEST(SingleInstance, NamesDifferPerDataFolder) {
+    EXPECT_NE(SingleInstance::NameFor("/a"), SingleInstance::NameFor("/b"));
+    EXPECT_EQ(SingleInstance::NameFor("/a"), SingleInstance::NameFor("/a"));
+}
+
+}  // namespace
+}  // namespace palabrum
