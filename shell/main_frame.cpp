@@ -67,6 +67,7 @@ void CMainFrame::BuildMenusAndToolbar() {
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* topics = AddCommand(help, tr("&Help Topics"), kHelpTopics, QKeySequence(Qt::Key_F1));
+    topics->setShortcuts({QKeySequence(Qt::Key_F1), QKeySequence(Qt::Key_Help)});  // F1 and the keyboard's Help key
     connect(topics, &QAction::triggered, this, &CMainFrame::OnHelpTopics);
     help->addSeparator();
     QAction* about = AddCommand(help, tr("&About Palabrum..."), kAboutCommand);

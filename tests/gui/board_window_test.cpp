@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QTest>
+#include <QWindow>
 
 #include "tests/gui/gui_fixture.h"
 #include "views/board_window.h"
@@ -120,6 +122,31 @@ TEST_F(BoardWindow, TheWinningLineFlashesAndOnlyIt) {
     QImage after = Paint();
     EXPECT_FALSE(board().IsFlashing());
     EXPECT_EQ(after.pixel(square4), qRgb(0, 0, 0));
+}
+
+TEST_F(BoardWindow, ARestingPointerShowsItsSquaresWordAfterTheHoverTimer) {
+    board().OnMouseMove(Qt::NoButton);
+    ASSERT_TRUE(board().IsHoverTimerActive());
+    QCursor::setPos(board().mapToGlobal(QPoint(100, 10)));
+    board().OnTimer(UIBoard::kHoverTimer);
+    EXPECT_EQ(w.view.WordLabel()->text(), QStringLiteral("facilitate"));
+    EXPECT_FALSE(board().IsHoverTimerActive());
+    board().OnMouseMove(Qt::NoButton);  // moving on empties the label
+    EXPECT_TRUE(w.view.WordLabel()->text().isEmpty());
+}
+
+// The real event sequence of a double click: press, release, double click, release.
+TEST_F(BoardWindow, ARealDoubleClickMarksAndAPressShowsTheWord) {
+    w.view.window()->resize(240, 268);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.view.window()));
+    QWindow* window = w.view.window()->windowHandle();
+    const QPoint square7 = board().mapTo(w.view.window(), QPoint(65, 30));
+    QTest::mousePress(window, Qt::LeftButton, {}, square7);
+    EXPECT_EQ(w.view.WordLabel()->text(), QStringLiteral("refocus"));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, square7);
+    EXPECT_TRUE(w.view.WordLabel()->text().isEmpty());
+    QTest::mouseDClick(window, Qt::LeftButton, {}, square7);
+    EXPECT_EQ(w.doc.GetMark(7), 1);
 }
 
 }  // namespace

@@ -109,5 +109,13 @@ TEST_F(StatusPaneTest, AResizeRestartsTheRippleAroundTheMovedPicture) {
     EXPECT_EQ(pane().RingCount(), 0);
 }
 
+TEST_F(StatusPaneTest, WithoutAPictureThePaneShowsWhiteWhereItWouldStand) {
+    w.view.Picture().Empty();
+    pane().resize(113, 113);
+    const QImage image = Paint();
+    EXPECT_EQ(image.pixel(56, 56), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(36, 36), qRgb(255, 255, 255));
+}
+
 }  // namespace
 }  // namespace palabrum
