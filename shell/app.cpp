@@ -1,11 +1,10 @@
 #include "shell/app.h"
 
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QWindow>
 
 #include "model/game_document.h"
-#include "palabrum/product_info.h"
+#include "shell/about_dlg.h"
 #include "shell/main_frame.h"
 #include "shell/qt_platform_port.h"
 #include "shell/resources.h"
@@ -33,7 +32,10 @@ bool CPalabrumApp::InitInstance(const Options& options) {
 
     m_view = new CPalabrumView(*m_doc, *m_port);
     m_frame = std::make_unique<CMainFrame>(*m_doc, m_view);
-    if (m_qtPort) m_qtPort->SetOwner(m_frame.get());
+    if (m_qtPort) {
+        m_qtPort->SetOwner(m_frame.get());
+        m_qtPort->SetHelpTopics([this] { m_frame->OnHelpTopics(); });
+    }
     QObject::connect(m_frame.get(), &CMainFrame::openFileRequested, m_frame.get(),
                      [this](const QString& path) { OpenFile(path); });
     QObject::connect(m_frame.get(), &CMainFrame::aboutRequested, m_frame.get(), [this] { OnAppAbout(); });
@@ -70,12 +72,8 @@ bool CPalabrumApp::OpenFile(const QString& path) {
 }
 
 void CPalabrumApp::OnAppAbout() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About Palabrum"),
-                    QStringLiteral("Palabrum Version %1\n\n").arg(QString::fromLatin1(product::kVersion)) +
-                        CPalabrumView::AboutText(),
-                    QMessageBox::Ok, m_frame.get());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    CAboutDlg about(m_frame.get());
+    about.exec();
 }
 
 }  // namespace palabrum

@@ -4,6 +4,9 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "model/game_document.h"
+#include "options/options_dlg.h"
+
 namespace palabrum {
 
 namespace {
@@ -46,9 +49,9 @@ std::optional<std::u16string> QtPlatformPort::ChooseFileToOpen(const std::vector
     return path.toStdU16String();
 }
 
-bool QtPlatformPort::RunOptionsDialog(CPalabrumDoc&) {
-    // The Options dialog is not built yet; until it is, the command changes nothing.
-    return false;
+bool QtPlatformPort::RunOptionsDialog(CPalabrumDoc& doc) {
+    COptionsDlg dialog(doc, doc.Options(), *this, m_owner, m_helpTopics);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace palabrum

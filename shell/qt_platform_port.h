@@ -17,6 +17,8 @@ public:
 
     // Boxes and dialogs are owned by this window once it exists.
     void SetOwner(QWidget* owner) { m_owner = owner; }
+    // What the Options dialog's Help button runs.
+    void SetHelpTopics(std::function<void()> helpTopics) { m_helpTopics = std::move(helpTopics); }
 
     void ShowError(std::u16string_view text, std::u16string_view caption) override;
     bool AskYesNo(std::u16string_view text, std::u16string_view caption) override;
@@ -29,6 +31,7 @@ public:
 private:
     QPointer<QWidget> m_owner;
     std::function<void()> m_fileNew;
+    std::function<void()> m_helpTopics;
     std::mt19937 m_random{std::random_device{}()};
 };
 

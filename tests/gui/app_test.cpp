@@ -2,7 +2,10 @@
 // start-up, restart, the menus, help, a second start, files on the command line.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
+#include <QToolBar>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -13,6 +16,7 @@
 #include <fstream>
 
 #include "tests/gui/gui_fixture.h"
+#include "shell/about_dlg.h"
 #include "shell/app.h"
 #include "shell/main_frame.h"
 #include "shell/single_instance.h"
@@ -151,6 +155,30 @@ TEST_F(App, HelpTopicsOpensTheHelpFileAtItsAnchorAndTheGameGoesOn) {
     EXPECT_TRUE(help->toPlainText().contains(QStringLiteral("25")));
     p.app.Document().SetMark(1, 1);  // the game keeps working
     EXPECT_EQ(p.app.Document().GetMark(1), 1);
+}
+
+// Runs `action`, which opens a modal dialog, and hands that dialog to `inspect` before closing it.
+void WithModal(const std::function<void()>& action, const std::function<void(QWidget*)>& inspect) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        seen = modal != nullptr;
+        if (modal) {
+            inspect(modal);
+            modal->close();
+        }
+    });
+    action();
+    EXPECT_TRUE(seen) << "no modal dialog opened";
+}
+
+// The toolbar's question-mark button and Help > About share this one action.
+TEST_F(App, TheAboutCommandOpensTheAboutBox) {
+    Program p(state());
+    QAction* about = p.app.MainFrame()->Action(57664);
+    EXPECT_TRUE(p.app.MainFrame()->findChild<QToolBar*>()->actions().contains(about));
+    WithModal([&] { about->trigger(); },
+              [](QWidget* modal) { EXPECT_NE(qobject_cast<CAboutDlg*>(modal), nullptr); });
 }
 
 bool WaitFor(const std::function<bool()>& done) {

@@ -1,0 +1,69 @@
+#include "options/color_wnd.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "views/board_window.h"
+
+namespace palabrum {
+
+// Every mix of 0 and 255 for red, green and blue but white, red varying slowest.
+const std::array<std::uint32_t, CColorWnd::kCells> CColorWnd::kColors = {
+    0x000000, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF,
+};
+
+Rect CColorWnd::CellRect(int cell) { return {cell * 18, 0, cell * 18 + 15, 15}; }
+
+Rect CColorWnd::ColorRect(int cell) { return {cell * 18 + 3, 3, cell * 18 + 12, 12}; }
+
+CColorWnd::CColorWnd(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ColorWnd"));
+    setFixedSize(kWidth, kHeight);
+}
+
+void CColorWnd::OnLButtonDown(QPoint p, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    if (buttons != Qt::LeftButton || modifiers != Qt::NoModifier) return;
+    m_pendingTap = p;
+    update();
+}
+
+void CColorWnd::OnPaint(QPainter& painter) {
+    // The dialog's own background, whatever the style makes it.
+    const QWidget* dialog = parentWidget() ? parentWidget() : this;
+    painter.fillRect(rect(), dialog->palette().color(QPalette::Window));
+    // A tap between the cells or below them picks nothing; dropping it at once
+    // keeps the selected colour's frame in view.
+    if (m_pendingTap && CellAt(*m_pendingTap) < 0) m_pendingTap.reset();
+    for (int cell = 0; cell < kCells; ++cell) {
+        const Rect r = CellRect(cell);
+        if (m_pendingTap && r.ToQRect().contains(*m_pendingTap)) {
+            m_selectedColor = kColors[cell];
+            m_pendingTap.reset();
+        }
+        if (kColors[cell] == m_selectedColor && !m_pendingTap) {
+            painter.fillRect(r.left, r.top, r.Width(), 1, Qt::black);
+            painter.fillRect(r.left, r.bottom - 1, r.Width(), 1, Qt::black);
+            painter.fillRect(r.left, r.top, 1, r.Height(), Qt::black);
+            painter.fillRect(r.right - 1, r.top, 1, r.Height(), Qt::black);
+        }
+        painter.fillRect(ColorRect(cell).ToQRect(), ColorFromValue(kColors[cell]));
+    }
+}
+
+int CColorWnd::CellAt(QPoint p) {
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (CellRect(cell).ToQRect().contains(p)) return cell;
+    }
+    return -1;
+}
+
+void CColorWnd::mousePressEvent(QMouseEvent* event) {
+    OnLButtonDown(event->position().toPoint(), event->buttons(), event->modifiers());
+}
+
+void CColorWnd::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    OnPaint(painter);
+}
+
+}  // namespace palabrum

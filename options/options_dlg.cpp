@@ -1,0 +1,165 @@
+#include "options/options_dlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "model/game_document.h"
+#include "model/palabrum_options.h"
+#include "model/platform_port.h"
+#include "options/bingo_pictures.h"
+#include "options/color_wnd.h"
+#include "views/dialog_units.h"
+
+namespace palabrum {
+
+namespace {
+const QString kCustom = QStringLiteral("Custom");
+}
+
+COptionsDlg::COptionsDlg(CPalabrumDoc& doc, PalabrumOptions& options, PlatformPort& port, QWidget* parent,
+                         std::function<void()> helpTopics)
+    : QDialog(parent),
+      m_doc(doc),
+      m_options(options),
+      m_port(port),
+      m_helpTopics(std::move(helpTopics)),
+      m_customPath(options.m_customPicturePath) {
+    setWindowTitle(tr("Options"));
+    setObjectName(QStringLiteral("OptionsDialog"));
+    setFixedSize(DialogUnits(0, 0, 137, 103).size());
+
+    // Made in tab order.
+    auto* messageLabel = new QLabel(tr("&Bingo Message:"), this);
+    messageLabel->setGeometry(DialogUnits(7, 10, 54, 8));  // to the list's edge
+    m_bingoMessage = new QComboBox(this);
+    m_bingoMessage->setGeometry(DialogUnits(62, 8, 68, 12));
+    messageLabel->setBuddy(m_bingoMessage);
+    auto* positionLabel = new QLabel(tr("List &Position:"), this);
+    positionLabel->setGeometry(DialogUnits(7, 28, 50, 8));
+    m_listPosition = new QComboBox(this);
+    m_listPosition->setGeometry(DialogUnits(62, 26, 68, 12));
+    positionLabel->setBuddy(m_listPosition);
+    m_randomBoard = new QCheckBox(tr("&Random Board"), this);
+    m_randomBoard->setGeometry(DialogUnits(7, 66, 63, 10));
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setGeometry(DialogUnits(10, 87, 34, 14));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setGeometry(DialogUnits(52, 87, 34, 14));
+    auto* help = new QPushButton(tr("&Help"), this);
+    help->setGeometry(DialogUnits(94, 87, 34, 14));
+    auto* colorLabel = new QLabel(tr("Board &Color:"), this);
+    colorLabel->setGeometry(DialogUnits(7, 46, 42, 8).adjusted(0, 0, 2, 0));  // to the swatch's edge
+    m_load = new QPushButton(tr("&Load..."), this);
+    m_load->setGeometry(DialogUnits(99, 70, 30, 12));
+
+    FitDialogFont(*this);
+
+    connect(ok, &QPushButton::clicked, this, &COptionsDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &COptionsDlg::reject);
+    connect(help, &QPushButton::clicked, this, &COptionsDlg::OnHelp);
+    connect(m_load, &QPushButton::clicked, this, &COptionsDlg::OnLoad);
+    connect(m_bingoMessage, &QComboBox::activated, this, &COptionsDlg::OnBingoMessagePicked);
+
+    // Initialisation.
+    m_randomBoard->setChecked(options.m_randomBoard != 0);
+    m_bingoMessage->addItems({tr("Bingo!"), tr("Bullsh#t!"), kCustom});
+    m_listPosition->addItems({tr("Left"), tr("Top")});
+    // A stored index outside a list selects nothing there.
+    const auto select = [](QComboBox* list, int index) {
+        list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+    };
+    select(m_bingoMessage, m_options.m_bingoMessage);
+    select(m_listPosition, m_options.m_listPosition);
+    UpdatePicturePreview();
+    m_swatch = new CColorWnd(this);
+    m_swatch->m_selectedColor = options.m_boardColor;
+    m_swatch->setGeometry(kSwatchRect);
+    colorLabel->setBuddy(m_swatch);  // shows the mnemonic; the swatch itself takes no keys
+    m_load->setVisible(IsCustomSelected());
+}
+
+bool COptionsDlg::IsCustomSelected() const { return m_bingoMessage->currentText() == kCustom; }
+
+void COptionsDlg::UpdatePicturePreview() {
+    switch (m_bingoMessage->currentIndex()) {
+    case kBingoPicture: LoadBuiltInPicture(kBingoPictureId, m_preview); break;
+    case kBullPicture: LoadBuiltInPicture(kBullPictureId, m_preview); break;
+    case kCustomPicture:
+        m_preview.Empty();
+        LoadCustomPreview();
+        break;
+    default: break;  // no selection: the preview stays as it is
+    }
+    m_load->setVisible(IsCustomSelected());
+    update();
+}
+
+void COptionsDlg::LoadCustomPreview() {
+    if (m_customPath.empty()) {
+        m_preview.Empty();
+        update();
+        return;
+    }
+    if (!LoadCustomPicture(m_port, m_preview, m_customPath)) {
+        // The loader has said why; forget the path so the player loads another.
+        m_preview.Empty();
+        m_customPath.clear();
+        UpdatePicturePreview();
+    }
+    update();
+}
+
+void COptionsDlg::OnBingoMessagePicked() { UpdatePicturePreview(); }
+
+void COptionsDlg::OnLoad() {
+    const auto path = m_port.ChooseFileToOpen({{u"Bitmap Files (*.bmp)", u"*.bmp"}, {u"All Files (*.*)", u"*.*"}});
+    if (!path) return;
+    m_customPath = *path;
+    LoadCustomPreview();
+}
+
+void COptionsDlg::OnHelp() {
+    if (m_helpTopics) m_helpTopics();
+}
+
+bool COptionsDlg::OnOK() {
+    if (!m_preview.IsEmpty()) {
+        m_doc.PendingPicture().TakeFrom(m_preview);
+        if (IsCustomSelected()) m_options.m_customPicturePath = m_customPath;
+    } else if (IsCustomSelected()) {
+        m_doc.ShowError(u"Please load a bitmap", u"Custom Bitmap", false);
+        return false;
+    }
+    // Lists with no selection keep what was stored.
+    if (m_bingoMessage->currentIndex() >= 0) m_options.SetBingoMessage(m_bingoMessage->currentIndex());
+    if (m_listPosition->currentIndex() >= 0) m_options.m_listPosition = m_listPosition->currentIndex();
+    m_options.m_boardColor = m_swatch->m_selectedColor;
+    const bool random = m_randomBoard->isChecked();
+    if ((m_options.m_randomBoard != 0) != random) {
+        m_port.ShowNotice(u"The Random Board change\nwill take effect when you\nstart a new game.", u"Random Board");
+    }
+    m_options.m_randomBoard = random ? 1 : 0;
+    return true;
+}
+
+void COptionsDlg::accept() {
+    if (OnOK()) QDialog::accept();
+}
+
+void COptionsDlg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (const Picture* picture = m_preview.Get()) {
+        const QImage image(reinterpret_cast<const uchar*>(picture->pixels.data()), kPictureSide, kPictureSide,
+                           kPictureSide * 4, QImage::Format_RGB32);
+        painter.drawImage(kPreviewRect.topLeft(), image);
+    } else {
+        painter.fillRect(kPreviewRect, Qt::white);
+    }
+}
+
+}  // namespace palabrum
