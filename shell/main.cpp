@@ -1,4 +1,5 @@
-// palabrum [FILE] [--screenshot PNG]: starts the game, restoring the last one.
+// palabrum [FILE] [--screenshot PNG] [--check-list FILE]: starts the game,
+// restoring the last one, or checks a word list.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "model/word_list.h"
 #include "palabrum/product_info.h"
 #include "shell/app.h"
 #include "shell/main_frame.h"
@@ -21,8 +23,24 @@ constexpr char kUsage[] =
     "Options:\n"
     "  --screenshot PNG   start as usual, write the window to PNG once painted, and end\n"
     "                     without saving the game\n"
+    "  --check-list FILE  check a word list as Load Custom List would, and say what it\n"
+    "                     found; exit status 0 for a good list, 1 otherwise\n"
     "  -h, --help         show this help\n"
     "  -v, --version      show the version\n";
+
+// Reads a word list exactly as Load Custom List does and prints its verdict.
+int CheckWordList(const char* path) {
+    const std::u16string name = QString::fromLocal8Bit(path).toStdU16String();
+    const palabrum::WordListRead list = palabrum::ReadWordListFile(name);
+    if (list.ok()) {
+        std::printf("%s: 25 good words\n", path);
+        return 0;
+    }
+    const QString caption = QString::fromUtf16(palabrum::kFileReadErrorCaption.data(),
+                                               static_cast<qsizetype>(palabrum::kFileReadErrorCaption.size()));
+    std::printf("%s: %s\n", qPrintable(caption), qPrintable(QString::fromStdU16String(list.error)));
+    return 1;
+}
 
 bool HasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
@@ -42,6 +60,13 @@ int main(int argc, char* argv[]) {
         if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v")) {
             std::printf("palabrum %s\n", palabrum::product::kVersion);
             return 0;
+        }
+        if (!std::strcmp(argv[i], "--check-list")) {
+            if (i + 1 >= argc) {
+                std::fputs(kUsage, stderr);
+                return 2;
+            }
+            return CheckWordList(argv[i + 1]);
         }
         screenshot |= !std::strcmp(argv[i], "--screenshot");
     }

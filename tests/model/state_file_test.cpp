@@ -1,7 +1,9 @@
 // The state file: its bytes, its fallbacks, and saves that never lose a game.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -314,6 +316,69 @@ TEST_F(StateFile, AFailedSaveKeepsThePreviousFileAndSaysSo) {
         EXPECT_EQ(ReadBytes(path()), previous);
         EXPECT_FALSE(std::filesystem::exists(dir.File("Palabrum.dat.tmp")));
     }
+}
+
+// The process dies at some point of the save: after `budget` bytes have gone
+// out, the next system call never returns.
+struct Crash {};
+class CrashingCalls : public SystemCalls {
+public:
+    explicit CrashingCalls(std::size_t budget) : m_budget(budget) {}
+    ssize_t Write(int fd, const void* data, std::size_t size) override {
+        if (m_budget == 0) throw Crash{};
+        const std::size_t n = std::min(size, m_budget);
+        m_budget -= n;
+        return SystemCalls::Write(fd, data, n);
+    }
+    int Fsync(int fd) override { return Survive() ? SystemCalls::Fsync(fd) : 0; }
+    int Close(int fd) override {
+        SystemCalls::Close(fd);  // the kernel closes a dead process's files too
+        Survive();
+        return 0;
+    }
+    int Rename(const char* from, const char* to) override { return Survive() ? SystemCalls::Rename(from, to) : 0; }
+
+private:
+    bool Survive() {
+        if (m_budget == 0) throw Crash{};
+        --m_budget;  // each later step costs one unit, so every step can be the last
+        return true;
+    }
+    std::size_t m_budget;
+};
+
+TEST_F(StateFile, ASaveStoppedAtAnyPointLeavesTheOldFileOrTheNewOne) {
+    {
+        Session first(path());
+        first.Close();
+    }
+    const Bytes before = ReadBytes(path());
+    Session next(path());
+    next.doc.SetMark(12, 1);
+    Bytes after;
+    auto ar = Archive::Storing(after);
+    next.doc.Serialize(ar);
+    ASSERT_NE(before, after);
+
+    std::size_t whole = 0;
+    const std::size_t steps = after.size() + 4;  // every byte, then fsync, close and rename
+    for (std::size_t budget = 0; budget <= steps; ++budget) {
+        WriteBytes(path(), before);
+        CrashingCalls calls(budget);
+        next.doc.SetSystemCalls(calls);
+        try {
+            next.doc.SaveState();
+        } catch (const Crash&) {
+        }
+        const Bytes found = ReadBytes(path());
+        whole += found == before || found == after;
+        // The next start reads a whole game, whatever the temporary holds.
+        Session restart(path());
+        EXPECT_EQ(restart.doc.GetMark(12), found == after ? 1 : 0);
+    }
+    EXPECT_EQ(whole, steps + 1) << whole << " of " << steps + 1 << " stops left a whole file";
+    std::printf("save stopped at each of %zu points: %zu of %zu left the old or the new file\n", steps + 1, whole,
+                steps + 1);
 }
 
 }  // namespace
