@@ -12,6 +12,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
     # a virtual display for running the program where there is no screen
     xvfb xauth
+    # packaging: the Debian package's library dependencies, and checks of the desktop files
+    dpkg-dev appstream desktop-file-utils
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QIcon>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 #include <QToolBar>
 
 #include "model/game_document.h"
+#include "shell/help_file.h"
 #include "views/form_view.h"
 
 namespace palabrum {
@@ -104,7 +106,7 @@ void CMainFrame::OnHelpTopics() {
         m_help->setOpenExternalLinks(true);
         m_help->resize(520, 560);
     }
-    m_help->setSource(QUrl(QStringLiteral("qrc:/help/Palabrum.htm#start_topic")));
+    m_help->setSource(HelpFileUrl(QCoreApplication::applicationDirPath()));
     m_help->show();
     m_help->raise();
     m_help->activateWindow();

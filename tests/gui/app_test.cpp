@@ -18,6 +18,7 @@
 #include "tests/gui/gui_fixture.h"
 #include "shell/about_dlg.h"
 #include "shell/app.h"
+#include "shell/help_file.h"
 #include "shell/main_frame.h"
 #include "shell/single_instance.h"
 #include "tests/support/scripted_port.h"
@@ -179,6 +180,23 @@ TEST_F(App, TheAboutCommandOpensTheAboutBox) {
     EXPECT_TRUE(p.app.MainFrame()->findChild<QToolBar*>()->actions().contains(about));
     WithModal([&] { about->trigger(); },
               [](QWidget* modal) { EXPECT_NE(qobject_cast<CAboutDlg*>(modal), nullptr); });
+}
+
+TEST(HelpFile, IsFoundInstalledThenInTheSourceTreeThenBuiltIn) {
+    testing::TempDir prefix;
+    std::filesystem::create_directories(prefix.File("bin"));
+    const QString bin = QString::fromStdString(prefix.File("bin").string());
+    // A development build finds the source tree's copy.
+    const QUrl dev = HelpFileUrl(bin);
+    EXPECT_TRUE(dev.isLocalFile());
+    EXPECT_TRUE(dev.toLocalFile().endsWith(QStringLiteral("resources/Palabrum.htm")));
+    EXPECT_EQ(dev.fragment(), QStringLiteral("start_topic"));
+    // An installed program finds its own.
+    std::filesystem::create_directories(prefix.File("share") / "palabrum");
+    std::ofstream(prefix.File("share") / "palabrum" / "Palabrum.htm") << "<p>installed</p>";
+    const QUrl installed = HelpFileUrl(bin);
+    EXPECT_EQ(installed.toLocalFile(), QString::fromStdString((prefix.File("share") / "palabrum" / "Palabrum.htm").string()));
+    EXPECT_EQ(installed.fragment(), QStringLiteral("start_topic"));
 }
 
 bool WaitFor(const std::function<bool()>& done) {
