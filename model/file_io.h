@@ -28,7 +28,7 @@ public:
 
 // The whole file, or nothing when it cannot be opened or read, or is larger
 // than `limit` bytes (nothing we read is ever that large).
-std::optional<Bytes> ReadFileBytes(const std::filesystem::path& path, std::size_t limit = 16u << 20);
+std::optional<Bytes> ReadFileBytes(const std::filesystem::path& path, std::size_t limit = 1u << 20);
 
 // Replaces `path` with `bytes` so that a crash or a failure at any step leaves
 // either the old file or the new one, never a mix: the bytes go to a temporary

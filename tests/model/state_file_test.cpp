@@ -146,6 +146,16 @@ TEST_F(StateFile, EmptyMissingAndDirectoryStateFilesFallBackSilently) {
     EXPECT_TRUE(directory.port.boxes.empty());
 }
 
+TEST_F(StateFile, AFileOverOneMebibyteIsNotReadAtAll) {
+    Bytes bytes = WorkedExample();
+    bytes[712 - 4] = 1;
+    WriteBytes(path(), bytes);
+    EXPECT_TRUE(Session(path()).doc.IsStarted());
+    bytes.resize((1u << 20) + 1);  // a saved game is some 20 KB at most
+    WriteBytes(path(), bytes);
+    EXPECT_FALSE(Session(path()).doc.IsStarted());
+}
+
 TEST_F(StateFile, TrailingBytesAreIgnored) {
     Bytes bytes = WorkedExample();
     bytes[712 - 4] = 1;  // started
