@@ -17,13 +17,7 @@ class BoardWindow : public ::testing::Test {
 protected:
     BoardWindow() { board().resize(113, 113); }
     UIBoard& board() { return *w.view.Board(); }
-    QImage Paint() {
-        QImage image(board().size(), QImage::Format_RGB32);
-        image.fill(Qt::magenta);
-        QPainter painter(&image);
-        board().OnPaint(painter);
-        return image;
-    }
+    QImage Paint() { return testing::PaintOf(board()); }
     void MarkRow0() {
         for (int s = 0; s < 5; ++s) w.doc.SetMark(s, 1);
     }

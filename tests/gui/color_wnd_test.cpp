@@ -11,12 +11,7 @@ namespace {
 
 class Swatch : public ::testing::Test {
 protected:
-    QImage Paint() {
-        QImage image(swatch.size(), QImage::Format_RGB32);
-        QPainter painter(&image);
-        swatch.OnPaint(painter);
-        return image;
-    }
+    QImage Paint() { return testing::PaintOf(swatch); }
     void Tap(QPoint p, Qt::MouseButtons buttons = Qt::LeftButton, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         swatch.OnLButtonDown(p, buttons, mods);
         Paint();

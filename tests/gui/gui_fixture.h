@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <ostream>
 #include <QWidget>
@@ -36,6 +37,16 @@ inline QImage Render(QWidget& widget) {
     QImage image(widget.size(), QImage::Format_RGB32);
     image.fill(Qt::magenta);
     widget.render(&image);
+    return image;
+}
+
+// What a widget's paint handler draws, on a magenta ground so unpainted pixels show.
+template <class Widget>
+QImage PaintOf(Widget& widget) {
+    QImage image(widget.size(), QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    widget.OnPaint(painter);
     return image;
 }
 

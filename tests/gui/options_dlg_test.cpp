@@ -166,9 +166,7 @@ TEST_F(OptionsDialog, OkHandsThePictureOverAndTheNextBingoShowsIt) {
 
     for (int s = 0; s < 5; ++s) w.doc.SetMark(s, 1);
     StatusPane& pane = *w.view.Pane();
-    QImage image(pane.size(), QImage::Format_RGB32);
-    QPainter painter(&image);
-    pane.OnPaint(painter);
+    const QImage image = testing::PaintOf(pane);
     EXPECT_EQ(image.pixel(pane.width() / 2, pane.height() / 2), qRgb(0, 255, 0));
     EXPECT_TRUE(w.doc.PendingPicture().IsEmpty());
 }

@@ -16,13 +16,7 @@ protected:
         for (int s = 0; s < 5; ++s) w.doc.SetMark(s, 1);
     }
     StatusPane& pane() { return *w.view.Pane(); }
-    QImage Paint() {
-        QImage image(pane().size(), QImage::Format_RGB32);
-        image.fill(Qt::magenta);
-        QPainter painter(&image);
-        pane().OnPaint(painter);
-        return image;
-    }
+    QImage Paint() { return testing::PaintOf(pane()); }
     // The outlines drawn: the left ends of black runs along the middle row,
     // left of the picture.
     std::vector<int> Rings(const QImage& image) {
