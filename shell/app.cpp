@@ -26,7 +26,7 @@ CPalabrumApp::~CPalabrumApp() = default;
 bool CPalabrumApp::InitInstance(const Options& options) {
     if (options.singleInstance) {
         m_instance = std::make_unique<SingleInstance>(
-            SingleInstance::NameFor(QString::fromStdString(m_statePath.parent_path().string())));
+            SingleInstance::SocketPathFor(QString::fromStdString(m_statePath.parent_path().string())));
         if (!m_instance->Claim()) return false;
     }
 

@@ -26,8 +26,10 @@ constexpr int kExitCommand = 57665;
 
 CMainFrame::CMainFrame(CPalabrumDoc& doc, CPalabrumView* view) : m_doc(doc) {
     setWindowTitle(QStringLiteral("Palabrum"));  // never the document's title
-    QIcon icon;  // bitmaps: no SVG plugin is needed to show them
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/palabrum-%1.png").arg(size));
+    // Bitmaps, so no SVG plugin is needed; the large sizes come from the
+    // installed icon theme, and would only slow the start.
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64}) icon.addFile(QStringLiteral(":/icons/palabrum-%1.png").arg(size));
     setWindowIcon(icon);
     setCentralWidget(view);
     BuildMenusAndToolbar();

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QDir>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
@@ -208,7 +209,7 @@ bool WaitFor(const std::function<bool()>& done) {
 
 TEST(SingleInstance, ASecondStartReachesTheFirstAndEnds) {
     testing::TempDir dir;
-    const QString name = SingleInstance::NameFor(QString::fromStdString(dir.Path().string()));
+    const QString name = SingleInstance::SocketPathFor(QString::fromStdString(dir.Path().string()));
     SingleInstance first(name);
     ASSERT_TRUE(first.Claim());
     QByteArray token = "none";
@@ -224,17 +225,25 @@ TEST(SingleInstance, ASecondStartReachesTheFirstAndEnds) {
 
 TEST(SingleInstance, AStaleSocketLeftByACrashNeverBlocksAStart) {
     testing::TempDir dir;
-    const QString name = SingleInstance::NameFor(QString::fromStdString(dir.Path().string()));
-    std::ofstream(QDir::temp().filePath(name).toStdString()) << "left behind";
+    const QString name = SingleInstance::SocketPathFor(QString::fromStdString(dir.Path().string()));
+    std::ofstream(name.toStdString()) << "left behind";
     SingleInstance start(name);
     EXPECT_TRUE(start.Claim());
     SingleInstance another(name);
     EXPECT_FALSE(another.Claim());
 }
 
-TEST(SingleInstance, NamesDifferPerDataFolder) {
-    EXPECT_NE(SingleInstance::NameFor("/a"), SingleInstance::NameFor("/b"));
-    EXPECT_EQ(SingleInstance::NameFor("/a"), SingleInstance::NameFor("/a"));
+TEST(SingleInstance, SocketsDifferPerDataFolderAndGoAwayWithTheirCopy) {
+    EXPECT_NE(SingleInstance::SocketPathFor("/a"), SingleInstance::SocketPathFor("/b"));
+    EXPECT_EQ(SingleInstance::SocketPathFor("/a"), SingleInstance::SocketPathFor("/a"));
+    testing::TempDir dir;
+    const QString path = SingleInstance::SocketPathFor(QString::fromStdString(dir.Path().string()));
+    {
+        SingleInstance running(path);
+        ASSERT_TRUE(running.Claim());
+        EXPECT_TRUE(QFileInfo::exists(path));
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
 }
 
 }  // namespace
