@@ -38,11 +38,13 @@ COptionsDlg::COptionsDlg(CPalabrumDoc& doc, PalabrumOptions& options, PlatformPo
     m_bingoMessage = new QComboBox(this);
     m_bingoMessage->setGeometry(DialogUnits(62, 8, 68, 12));
     messageLabel->setBuddy(m_bingoMessage);
+    m_bingoMessage->setAccessibleName(tr("Bingo Message"));
     auto* positionLabel = new QLabel(tr("List &Position:"), this);
     positionLabel->setGeometry(DialogUnits(7, 28, 50, 8));
     m_listPosition = new QComboBox(this);
     m_listPosition->setGeometry(DialogUnits(62, 26, 68, 12));
     positionLabel->setBuddy(m_listPosition);
+    m_listPosition->setAccessibleName(tr("List Position"));
     m_randomBoard = new QCheckBox(tr("&Random Board"), this);
     m_randomBoard->setGeometry(DialogUnits(7, 66, 63, 10));
     auto* ok = new QPushButton(tr("OK"), this);
@@ -80,6 +82,7 @@ COptionsDlg::COptionsDlg(CPalabrumDoc& doc, PalabrumOptions& options, PlatformPo
     m_swatch->m_selectedColor = options.m_boardColor;
     m_swatch->setGeometry(kSwatchRect);
     colorLabel->setBuddy(m_swatch);  // shows the mnemonic; the swatch itself takes no keys
+    m_swatch->setAccessibleName(tr("Board Color"));
     m_load->setVisible(IsCustomSelected());
 }
 

@@ -31,12 +31,15 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/palabrum-32.png")).pixmap(32, 32));
     icon->setGeometry(DialogUnits(8, 5, 20, 20));
+    icon->setAccessibleName(tr("Palabrum"));
     Text(tr("Palabrum(TM) Version 1.00"), DialogUnits(36, 5, 90, 8), Qt::AlignLeft, this);
     Text(QString::fromUtf8(product::kNotice), DialogUnits(36, 14, 90, 8), Qt::AlignLeft, this);
     Text(tr("Instructions and terms of use: Help/Help Topics"), DialogUnits(15, 27, 97, 16), Qt::AlignHCenter, this);
     m_link = new CLinkStatic(QString::fromUtf8(product::kWebHost), this);
     m_link->setGeometry(DialogUnits(7, 49, 64, 8));
     m_link->m_url = QString::fromUtf8(product::kWebAddress);
+    m_link->setAccessibleName(tr("Palabrum web page"));
+    m_link->setAccessibleDescription(m_link->m_url);
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(DialogUnits(88, 46, 36, 13));
     ok->setDefault(true);

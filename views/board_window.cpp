@@ -1,11 +1,14 @@
 #include "views/board_window.h"
 
 #include <QCursor>
+#include <QKeyEvent>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
 
 #include "model/game_document.h"
+#include "views/board_accessible.h"
 
 namespace palabrum {
 
@@ -15,7 +18,10 @@ QColor ColorFromValue(unsigned value) {
 
 UIBoard::UIBoard(CPalabrumDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
     setObjectName(QStringLiteral("UIBoard"));
+    setAccessibleName(tr("Board"));
     setMouseTracking(true);  // hovering shows words too
+    setFocusPolicy(Qt::StrongFocus);  // Tab or a click, for play from the keyboard
+    InstallBoardAccessibility();
 }
 
 int UIBoard::SquareFromPoint(QPoint p) const {
@@ -84,6 +90,42 @@ void UIBoard::OnPaint(QPainter& painter) {
             painter.fillRect(QRect(r.left - 1, r.top - 1, r.Width() + 2, r.Height() + 2), Qt::white);
         }
     }
+    if (hasFocus()) {
+        // On the one-pixel gap between the square's fill and its grid lines:
+        // it never covers a mark, the flash or the grid.
+        const Rect r = SquareRect(m_focusSquare);
+        const QColor focus = palette().color(QPalette::Highlight);
+        painter.fillRect(r.left - 1, r.top - 1, r.Width() + 2, 1, focus);
+        painter.fillRect(r.left - 1, r.bottom, r.Width() + 2, 1, focus);
+        painter.fillRect(r.left - 1, r.top - 1, 1, r.Height() + 2, focus);
+        painter.fillRect(r.right, r.top - 1, 1, r.Height() + 2, focus);
+    }
+}
+
+void UIBoard::ToggleMark(int square) {
+    if (square < 0 || square >= kSquares) return;
+    m_doc.SetMark(square, m_doc.GetMark(square) ? 0 : 1);
+}
+
+bool UIBoard::OnKeyDown(int key) {
+    int row = m_focusSquare / kSide;
+    int column = m_focusSquare % kSide;
+    switch (key) {
+    case Qt::Key_Left: column = std::max(column - 1, 0); break;
+    case Qt::Key_Right: column = std::min(column + 1, kSide - 1); break;
+    case Qt::Key_Up: row = std::max(row - 1, 0); break;
+    case Qt::Key_Down: row = std::min(row + 1, kSide - 1); break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: ToggleMark(m_focusSquare); return true;
+    default: return false;
+    }
+    m_focusSquare = kSide * row + column;
+    update();
+    // As a press does: the word shows, except during a bingo.
+    if (!m_doc.IsBingo()) emit squareWordRequested(m_focusSquare);
+    emit focusSquareChanged(m_focusSquare);
+    return true;
 }
 
 void UIBoard::OnLButtonDown(QPoint p) {
@@ -93,11 +135,7 @@ void UIBoard::OnLButtonDown(QPoint p) {
 
 void UIBoard::OnLButtonUp() { emit squareWordRequested(-1); }
 
-void UIBoard::OnLButtonDblClk(QPoint p) {
-    const int square = SquareFromPoint(p);
-    if (square < 0) return;
-    m_doc.SetMark(square, m_doc.GetMark(square) ? 0 : 1);
-}
+void UIBoard::OnLButtonDblClk(QPoint p) { ToggleMark(SquareFromPoint(p)); }
 
 void UIBoard::OnMouseMove(Qt::MouseButtons buttons) {
     if (buttons != Qt::NoButton) return;  // the pressed square's word stays while dragging
@@ -134,6 +172,20 @@ void UIBoard::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void UIBoard::mouseMoveEvent(QMouseEvent* event) { OnMouseMove(event->buttons()); }
+
+void UIBoard::keyPressEvent(QKeyEvent* event) {
+    if (!OnKeyDown(event->key())) QWidget::keyPressEvent(event);
+}
+
+void UIBoard::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void UIBoard::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
 
 void UIBoard::timerEvent(QTimerEvent* event) {
     if (event->timerId() == m_flashTimer.timerId()) OnTimer(kFlashTimer);

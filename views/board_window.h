@@ -27,14 +27,22 @@ public:
     // The rectangle a marked square fills.
     Rect SquareRect(int square) const;
 
+    // Toggles a square's mark, as a double press or the keyboard asks.
+    void ToggleMark(int square);
+    // The square the keyboard works on; outlined while the board has the focus.
+    int FocusSquare() const { return m_focusSquare; }
+
     // Handlers, callable directly by tests.
     void OnPaint(QPainter& painter);
+    // Arrows move the focus square; Space and Enter toggle its mark. False for other keys.
+    bool OnKeyDown(int key);
     void OnLButtonDown(QPoint p);
     void OnLButtonUp();
     void OnLButtonDblClk(QPoint p);
     void OnMouseMove(Qt::MouseButtons buttons);
     void OnTimer(int id);
 
+    const CPalabrumDoc& Document() const { return m_doc; }
     bool IsFlashing() const { return m_flashing; }
     bool FlashPhase() const { return m_flashPhase; }
     bool IsHoverTimerActive() const { return m_hoverTimer.isActive(); }
@@ -42,6 +50,8 @@ public:
 signals:
     // The word label should show this square's word, or nothing for -1.
     void squareWordRequested(int square);
+    // The keyboard moved to another square.
+    void focusSquareChanged(int square);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -50,6 +60,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void UpdateFlashState();
@@ -58,6 +71,7 @@ private:
     bool m_flashing = false;
     bool m_flashPhase = false;
     std::array<bool, 25> m_showMark{};
+    int m_focusSquare = 0;
     QBasicTimer m_flashTimer;
     QBasicTimer m_hoverTimer;
 };

@@ -1,5 +1,6 @@
 #include "views/form_view.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -9,6 +10,7 @@
 #include "model/game_document.h"
 #include "options/bingo_pictures.h"
 #include "palabrum/product_info.h"
+#include "views/board_accessible.h"
 #include "views/board_window.h"
 #include "views/status_pane.h"
 
@@ -36,6 +38,7 @@ CPalabrumView::CPalabrumView(CPalabrumDoc& doc, PlatformPort& port, QWidget* par
     m_wordList->setSelectionMode(QAbstractItemView::MultiSelection);
     m_wordList->setAccessibleName(tr("Words"));
     m_wordLabel->setObjectName(QStringLiteral("wordLabel"));
+    m_wordLabel->setAccessibleName(tr("Word"));
     m_wordLabel->setTextFormat(Qt::PlainText);  // a player's word is never markup
     m_wordLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_wordLabel->setWordWrap(true);
@@ -66,6 +69,7 @@ void CPalabrumView::OnInitialUpdate() {
         connect(m_boardWnd, &UIBoard::squareWordRequested, this, &CPalabrumView::ShowSquareWord);
         m_boardWnd->show();  // children made after the view is shown start hidden
         m_statusPane = new StatusPane(m_doc, m_picture, this);
+        m_statusPane->setAccessibleName(tr("Bingo"));
         m_statusPane->hide();
         LoadPicture();
     }
@@ -90,6 +94,7 @@ void CPalabrumView::OnUpdate(std::uint32_t hint) {
             const QSignalBlocker quiet(m_wordList);  // our own change, not the player's
             m_wordList->item(item)->setSelected((high & 1) != 0);
         }
+        if (m_boardWnd) AnnounceMarkChanged(*m_boardWnd, high >> 4);
         [[fallthrough]];
     }
     case kHintMarksReplaced:
@@ -146,6 +151,10 @@ void CPalabrumView::RefreshAll() {
 
 void CPalabrumView::ShowBingoIfWon() {
     if (!m_statusPane || !m_doc.IsBingo()) return;  // the pane hides itself at its next paint
+    if (!m_statusPane->isVisible()) {
+        QAccessibleEvent alert(m_statusPane, QAccessible::Alert);  // a screen reader says "Bingo"
+        Announce(alert);
+    }
     m_statusPane->show();
     m_statusPane->raise();
     m_statusPane->update();
