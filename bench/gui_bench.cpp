@@ -1,6 +1,7 @@
 // Timings of what the player waits for on screen: painting the board, the
-// whole window, one ripple of the bingo pane, and one mark from the double
-// press to the last repaint it causes. Runs headless unless told otherwise.
+// whole window, one ripple of the bingo pane, one mark from the double press
+// to the last repaint it causes, and writing cards to share. Runs headless
+// unless told otherwise.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -9,13 +10,16 @@
 #include <QListWidget>
 #include <QPainter>
 #include <cstdio>
+#include <filesystem>
 
 #include "model/game_document.h"
+#include "model/word_list.h"
 #include "shell/app.h"
 #include "shell/main_frame.h"
 #include "tests/support/scripted_port.h"
 #include "tests/support/temp_dir.h"
 #include "views/board_window.h"
+#include "views/card_sheet.h"
 #include "views/form_view.h"
 #include "views/status_pane.h"
 
@@ -144,6 +148,48 @@ void BM_MarkSquare(benchmark::State& state) {
     state.counters["list_paints"] = benchmark::Counter(listPaints.paints, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_MarkSquare)->Unit(benchmark::kMicrosecond);
+
+// A full print run: 99 fresh deals of the built-in list, one A4 page each.
+void BM_PrintCards99(benchmark::State& state) {
+    TempDir dir;
+    const QString path = QString::fromStdString(dir.File("cards.pdf").string());
+    const auto words = palabrum::BuiltInWordList();
+    ScriptedPort port;
+    for (auto _ : state) {
+        QString error;
+        if (!palabrum::PrintCards(words, palabrum::kMaxCards, [&port] { return port.Random(); }, path, &error)) {
+            state.SkipWithError(qPrintable(error));
+            return;
+        }
+    }
+    state.counters["pdf_kib"] = static_cast<double>(std::filesystem::file_size(dir.File("cards.pdf"))) / 1024;
+}
+BENCHMARK(BM_PrintCards99)->Unit(benchmark::kMillisecond);
+
+// The board in play with a bingo and two more marks, written out as the player shares it.
+void ExportBoard(benchmark::State& state, const char* name) {
+    TempDir dir;
+    ScriptedPort port;
+    CPalabrumDoc doc(port, dir.File("Palabrum.dat"));
+    port.doc = &doc;
+    doc.NewDocument();
+    for (int square : {0, 6, 12, 18, 24, 3, 15}) doc.SetMark(square, 1);
+    const QString path = QString::fromStdString(dir.File(name).string());
+    for (auto _ : state) {
+        QString error;
+        if (!palabrum::ExportCard(doc, path, &error)) {
+            state.SkipWithError(qPrintable(error));
+            return;
+        }
+    }
+    state.counters["kib"] = static_cast<double>(std::filesystem::file_size(dir.File(name))) / 1024;
+}
+
+void BM_ExportCardPng(benchmark::State& state) { ExportBoard(state, "board.png"); }
+BENCHMARK(BM_ExportCardPng)->Unit(benchmark::kMillisecond);
+
+void BM_ExportCardPdf(benchmark::State& state) { ExportBoard(state, "board.pdf"); }
+BENCHMARK(BM_ExportCardPdf)->Unit(benchmark::kMillisecond);
 
 // The headless platform warns on every window it cannot hint sizes to; that
 // says nothing about the game and buries the figures.
