@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QIcon>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
@@ -12,7 +13,9 @@
 #include <QToolBar>
 
 #include "model/game_document.h"
+#include "model/platform_port.h"
 #include "shell/help_file.h"
+#include "views/card_sheet.h"
 #include "views/form_view.h"
 
 namespace palabrum {
@@ -53,6 +56,9 @@ void CMainFrame::BuildMenusAndToolbar() {
     AddCommand(file, tr("&Load Default List..."), kCmdLoadDefaultList, QKeySequence(Qt::CTRL | Qt::Key_D));
     QAction* save = AddCommand(file, tr("&Save..."), kSaveCommand, QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save, &QAction::triggered, this, &CMainFrame::OnSave);
+    file->addSeparator();
+    connect(file->addAction(tr("&Print Cards...")), &QAction::triggered, this, &CMainFrame::OnPrintCards);
+    connect(file->addAction(tr("&Export Card...")), &QAction::triggered, this, &CMainFrame::OnExportCard);
     file->addSeparator();
     m_recentPlaceholder = file->addAction(tr("Recent File"));
     m_recentPlaceholder->setEnabled(false);
@@ -147,6 +153,29 @@ void CMainFrame::OnSave() {
         return;
     }
     AddRecentFile(path);
+}
+
+void CMainFrame::OnPrintCards() {
+    bool ok = false;
+    const int count = QInputDialog::getInt(this, tr("Print Cards"), tr("How many cards (1 to 99)?"), 10, 1,
+                                           kMaxCards, 1, &ok);
+    if (!ok) return;
+    const QString path = QFileDialog::getSaveFileName(this, tr("Print Cards"), tr("Palabrum cards.pdf"),
+                                                      tr("PDF documents (*.pdf)"));
+    if (path.isEmpty()) return;
+    QString error;
+    // Each card is a fresh deal of the current words; the game itself is untouched.
+    if (!PrintCards(m_doc.GetBoard().Words(), count, [this] { return m_doc.Port().Random(); }, path, &error)) {
+        m_doc.ShowError(error.toStdU16String(), u"Can't Print Cards", false);
+    }
+}
+
+void CMainFrame::OnExportCard() {
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export Card"), tr("Palabrum card.png"),
+                                                      tr("PNG images (*.png);;PDF documents (*.pdf)"));
+    if (path.isEmpty()) return;
+    QString error;
+    if (!ExportCard(m_doc, path, &error)) m_doc.ShowError(error.toStdU16String(), u"Can't Export Card", false);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

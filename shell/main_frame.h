@@ -46,6 +46,8 @@ private:
     void BuildMenusAndToolbar();
     void UpdateRecentMenu();
     void OnSave();
+    void OnPrintCards();
+    void OnExportCard();
 
     CPalabrumDoc& m_doc;
     QMenu* m_recentMenu = nullptr;

@@ -17,11 +17,11 @@ QColor ColorFromValue(unsigned value) {
 }
 
 UIBoard::UIBoard(CPalabrumDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
+    InstallBoardAccessibility();  // first: naming the board already asks for its interface
     setObjectName(QStringLiteral("UIBoard"));
     setAccessibleName(tr("Board"));
     setMouseTracking(true);  // hovering shows words too
     setFocusPolicy(Qt::StrongFocus);  // Tab or a click, for play from the keyboard
-    InstallBoardAccessibility();
 }
 
 int UIBoard::SquareFromPoint(QPoint p) const {

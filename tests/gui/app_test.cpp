@@ -129,7 +129,7 @@ TEST_F(App, MenusCarryTheirTextsAndShortcuts) {
     }
     const QStringList expected = {
         "&File", "&New\tCtrl+N", "&Load Custom List...\tCtrl+O", "&Load Default List...\tCtrl+D",
-        "&Save...\tCtrl+S", "Recent File", "E&xit", "&Tools", "&Options...", "&Help", "&Help Topics\tF1",
+        "&Save...\tCtrl+S", "&Print Cards...", "&Export Card...", "Recent File", "E&xit", "&Tools", "&Options...", "&Help", "&Help Topics\tF1",
         "&About Palabrum..."};
     EXPECT_EQ(seen, expected);
     EXPECT_FALSE(p.app.MainFrame()->Action(kCmdNew)->icon().isNull());
