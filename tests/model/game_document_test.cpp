@@ -1,211 +1,154 @@
 // The document's commands, its questions, and the hints the views receive.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <functional>
 
-#include "model/game_document.h"
-#include "model/word_list.h"
-#include "tests/support/scripted_port.h"
+#include "tests/support/session.h"
 #include "tests/support/temp_dir.h"
 
 namespace palabrum {
 namespace {
 
 using testing::RecordingView;
-using testing::ScriptedPort;
+using testing::Session;
 using testing::ShownBox;
+using Hints = std::vector<std::uint32_t>;
 
-const ShownBox kCancelQuestion{ShownBox::kQuestion, u"Cancel current game?", u"Cancel game?"};
+std::vector<std::uint16_t> Marks(const CPalabrumDoc& doc) {
+    std::vector<std::uint16_t> marks;
+    for (int s = 0; s < kSquares; ++s) marks.push_back(doc.GetMark(s));
+    return marks;
+}
 
 class GameDocument : public ::testing::Test {
 protected:
-    GameDocument() : doc(port, dir.File("Palabrum.dat")) {
-        port.doc = &doc;
-        doc.AddView(view);
-        doc.NewDocument();  // no state file: the built-in list in list order
-        view.calls.clear();
-    }
-
-    void MarkOne() { doc.SetMark(7, 1); view.calls.clear(); }
-    void MarkRow() {
-        for (int s = 0; s < 5; ++s) doc.SetMark(s, 1);
-        view.calls.clear();
-    }
-
+    std::filesystem::path StatePath() const { return dir.File("Palabrum.dat"); }
     testing::TempDir dir;
-    ScriptedPort port;
-    CPalabrumDoc doc;
-    RecordingView view;
 };
 
-TEST_F(GameDocument, StartsWithTheBuiltInListAndItsTitle) {
-    EXPECT_EQ(doc.GetWord(0), u"proactive");
-    EXPECT_EQ(doc.GetWord(24), u"mindset");
-    EXPECT_EQ(doc.GetTitle(), u"Palabrum!");
-    EXPECT_FALSE(doc.IsStarted());
-    EXPECT_TRUE(port.boxes.empty());
+// A game in each state a command can find it in, and whether dropping it needs the player's word.
+struct GameState {
+    const char* what;
+    std::function<void(CPalabrumDoc&)> play;
+    bool asks;
+};
+
+TEST_F(GameDocument, NewAndBothListCommandsAskOnlyWhileAGameIsInPlay) {
+    const GameState states[] = {
+        {"freshly dealt", [](CPalabrumDoc&) {}, false},
+        {"marked then unmarked", [](CPalabrumDoc& d) { d.SetMark(7, 1); d.SetMark(7, 0); }, true},
+        {"nothing selected", [](CPalabrumDoc& d) { d.SetMarks({}); }, true},
+        {"won", [](CPalabrumDoc& d) { for (int s = 0; s < 5; ++s) d.SetMark(s, 1); }, false},
+    };
+    const std::vector<ShownBox> question{{ShownBox::kQuestion, u"Cancel current game?", u"Cancel game?"}};
+    for (int command : {kCmdNew, kCmdLoadDefaultList, kCmdLoadCustomList}) {
+        for (const auto& state : states) {
+            for (bool yes : {false, true}) {
+                SCOPED_TRACE(::testing::Message() << "command " << command << ", " << state.what << ", yes " << yes);
+                Session g(StatePath());
+                state.play(g.doc);
+                const auto marks = Marks(g.doc);
+                const bool started = g.doc.IsStarted();
+                g.view.calls.clear();
+                g.port.answers = {yes};
+                EXPECT_TRUE(g.doc.OnCmdMsg(command));
+                EXPECT_EQ(g.port.boxes, state.asks ? question : std::vector<ShownBox>{});
+
+                // New and the built-in list start afresh; the list file dialog
+                // is cancelled here, which keeps the game as it was.
+                const bool goesOn = yes || !state.asks;
+                const bool renewed = goesOn && command != kCmdLoadCustomList;
+                EXPECT_EQ(g.port.newCommands, renewed ? 1 : 0);
+                EXPECT_EQ(g.port.dialogs.size(), goesOn && command == kCmdLoadCustomList ? 1u : 0u);
+                EXPECT_EQ(g.view.calls, renewed ? Hints{RecordingView::kInitialUpdate} : Hints{});
+                EXPECT_EQ(Marks(g.doc), renewed ? std::vector<std::uint16_t>(kSquares) : marks);
+                EXPECT_EQ(g.doc.IsStarted(), !renewed && started);
+                EXPECT_TRUE(testing::DealtBuiltInListInOrder(g.doc) || !renewed);
+            }
+        }
+    }
 }
 
-TEST_F(GameDocument, SetMarkSendsTheSquareAndValueInTheHighBits) {
-    doc.SetMark(7, 1);
-    doc.SetMark(24, 0);
-    ASSERT_EQ(view.calls.size(), 2u);
-    EXPECT_EQ(view.calls[0] >> 16, 0x0071u);
-    EXPECT_EQ(view.calls[0] & 0xFFFF, 3u);
-    EXPECT_EQ(view.calls[1] >> 16, 0x0180u);
-    EXPECT_EQ(doc.GetMark(7), 1);
+// Remembers the word on the first square at each initial update.
+struct FirstWordView : DocumentView {
+    explicit FirstWordView(CPalabrumDoc& d) : doc(d) {}
+    void OnInitialUpdate() override { seen.push_back(doc.GetWord(0)); }
+    void OnUpdate(std::uint32_t) override {}
+    CPalabrumDoc& doc;
+    std::vector<std::u16string> seen;
+};
+
+TEST_F(GameDocument, LoadDefaultListDealsTheBuiltInWordsBeforeNew) {
+    Session g(StatePath());
+    g.port.filePicks = {dir.Write("list.txt", testing::NumberedLines(25))};
+    g.doc.OnCmdMsg(kCmdLoadCustomList);
+    std::vector<std::pair<std::u16string, std::u16string>> filters;
+    for (const auto& f : g.port.dialogs.at(0)) filters.emplace_back(f.name, f.pattern);
+    EXPECT_EQ(filters, (decltype(filters){{u"Text Files (*.txt)", u"*.txt"}, {u"All Files (*.*)", u"*.*"}}));
+    ASSERT_EQ(g.doc.GetWord(0), u"w1");
+
+    FirstWordView view(g.doc);
+    g.doc.AddView(view);
+    g.doc.OnCmdMsg(kCmdLoadDefaultList);
+    g.doc.RemoveView(view);
+    EXPECT_EQ(view.seen, std::vector<std::u16string>{u"proactive"});
+    EXPECT_TRUE(testing::DealtBuiltInListInOrder(g.doc));
 }
 
-TEST_F(GameDocument, SetMarksReplacesEveryMarkAndSendsOneHint) {
-    doc.SetMark(3, 1);
+TEST_F(GameDocument, ViewsHearEachChangeAsOneHint) {
+    Session g(StatePath());
+    EXPECT_EQ(g.doc.GetTitle(), u"Palabrum!");
+    g.doc.SetMark(7, 1);
+    g.doc.SetMark(24, 0);
+    EXPECT_EQ(g.view.calls, (Hints{0x00710003, 0x01800003}));  // square * 16 + mark above the hint
+
+    g.view.calls.clear();
     const std::int32_t squares[] = {10, 11, 12, 13, 14};
-    view.calls.clear();
-    doc.SetMarks(squares);
-    EXPECT_EQ(view.calls, (std::vector<std::uint32_t>{2}));
-    EXPECT_EQ(doc.GetMark(3), 0);
-    EXPECT_TRUE(doc.IsBingo());
-    EXPECT_EQ(doc.GetBingoLineStart(), 10);
-    EXPECT_EQ(doc.GetBingoLineStep(), 1);
+    g.doc.SetMarks(squares);
+    EXPECT_EQ(g.view.calls, Hints{kHintMarksReplaced});
+    EXPECT_EQ(g.doc.GetMark(7), 0);
+    EXPECT_EQ(g.doc.GetMark(12), 1);
+    EXPECT_TRUE(g.doc.IsBingo());
 }
 
-TEST_F(GameDocument, SelectingNothingStillStartsTheGame) {
-    doc.SetMarks({});
-    EXPECT_TRUE(doc.IsStarted());
-    EXPECT_TRUE(doc.OnCmdMsg(kCmdNew));
-    EXPECT_EQ(port.boxes, (std::vector<ShownBox>{kCancelQuestion}));
-}
+TEST_F(GameDocument, OptionsNeverTouchTheBoardAndAreAnnouncedOnlyWhenAccepted) {
+    Session g(StatePath());
+    g.doc.SetMark(7, 1);
+    g.view.calls.clear();
+    EXPECT_TRUE(g.doc.OnCmdMsg(kCmdOptions));  // cancelled
+    EXPECT_EQ(g.port.optionsRuns, 1);
+    EXPECT_TRUE(g.view.calls.empty());
 
-TEST_F(GameDocument, NewAsksOnlyWhileAGameIsInPlay) {
-    doc.OnCmdMsg(kCmdNew);  // freshly dealt
-    EXPECT_TRUE(port.boxes.empty());
-    EXPECT_EQ(port.newCommands, 1);
-
-    MarkRow();  // won
-    doc.OnCmdMsg(kCmdNew);
-    EXPECT_TRUE(port.boxes.empty());
-    EXPECT_EQ(port.newCommands, 2);
-    EXPECT_EQ(view.calls, (std::vector<std::uint32_t>{RecordingView::kInitialUpdate}));
-    EXPECT_EQ(doc.GetMark(0), 0);
-}
-
-TEST_F(GameDocument, NoKeepsTheGameAndYesDealsAgain) {
-    doc.SetMark(7, 1);
-    doc.SetMark(7, 0);  // marked then unmarked: still a game under way
-    view.calls.clear();
-
-    port.answers = {false};
-    doc.OnCmdMsg(kCmdNew);
-    EXPECT_EQ(port.boxes, (std::vector<ShownBox>{kCancelQuestion}));
-    EXPECT_EQ(port.newCommands, 0);
-    EXPECT_TRUE(view.calls.empty());
-    EXPECT_TRUE(doc.IsStarted());
-
-    port.answers = {true};
-    doc.SetMark(2, 1);
-    doc.OnCmdMsg(kCmdNew);
-    EXPECT_EQ(port.newCommands, 1);
-    EXPECT_FALSE(doc.IsStarted());
-    EXPECT_EQ(doc.GetMark(2), 0);
-    EXPECT_EQ(doc.GetWord(2), u"core competency");
-}
-
-TEST_F(GameDocument, NewDealsAtRandomOnlyOnceTheOptionIsOn) {
-    doc.Options().m_randomBoard = 1;  // as the Options dialog would
-    EXPECT_EQ(doc.GetWord(0), u"proactive");  // the board is not touched
-    doc.OnCmdMsg(kCmdNew);
-    bool moved = false;
-    for (int s = 0; s < kSquares; ++s) moved |= doc.GetWord(s) != kBuiltInWords[static_cast<std::size_t>(s)];
-    EXPECT_TRUE(moved);
-}
-
-TEST_F(GameDocument, LoadDefaultListDealsTheBuiltInWordsThenRunsNew) {
-    port.filePicks = {dir.Write("list.txt", testing::NumberedLines(25))};
-    doc.OnCmdMsg(kCmdLoadCustomList);
-    ASSERT_EQ(doc.GetWord(0), u"w1");
-    doc.SetMark(0, 1);
-    port.answers = {true};
-    view.calls.clear();
-
-    doc.OnCmdMsg(kCmdLoadDefaultList);
-    EXPECT_EQ(port.boxes, (std::vector<ShownBox>{kCancelQuestion}));
-    EXPECT_EQ(port.newCommands, 1);
-    EXPECT_EQ(view.calls, (std::vector<std::uint32_t>{RecordingView::kInitialUpdate}));
-    for (int s = 0; s < kSquares; ++s) EXPECT_EQ(doc.GetWord(s), kBuiltInWords[static_cast<std::size_t>(s)]);
-}
-
-TEST_F(GameDocument, DeclinedLoadDefaultListChangesNothing) {
-    MarkOne();
-    doc.OnCmdMsg(kCmdLoadDefaultList);  // unscripted question: No
-    EXPECT_EQ(port.newCommands, 0);
-    EXPECT_EQ(doc.GetMark(7), 1);
-}
-
-TEST_F(GameDocument, LoadCustomListOffersTextFilesThenAllFiles) {
-    doc.OnCmdMsg(kCmdLoadCustomList);  // cancelled dialog
-    ASSERT_EQ(port.dialogs.size(), 1u);
-    ASSERT_EQ(port.dialogs[0].size(), 2u);
-    EXPECT_EQ(port.dialogs[0][0].name, u"Text Files (*.txt)");
-    EXPECT_EQ(port.dialogs[0][0].pattern, u"*.txt");
-    EXPECT_EQ(port.dialogs[0][1].pattern, u"*.*");
-    EXPECT_TRUE(view.calls.empty());
-}
-
-TEST_F(GameDocument, CancellingTheFileDialogKeepsAGameTheDocumentAgreedToDrop) {
-    MarkOne();
-    port.answers = {true};
-    doc.OnCmdMsg(kCmdLoadCustomList);
-    EXPECT_EQ(port.boxes.size(), 1u);
-    EXPECT_EQ(doc.GetMark(7), 1);
-    EXPECT_TRUE(view.calls.empty());
-}
-
-TEST_F(GameDocument, DeclinedLoadCustomListOpensNoDialog) {
-    MarkOne();
-    doc.OnCmdMsg(kCmdLoadCustomList);
-    EXPECT_TRUE(port.dialogs.empty());
-}
-
-TEST_F(GameDocument, OptionsSendHintOneOnlyWhenAccepted) {
-    doc.OnCmdMsg(kCmdOptions);
-    EXPECT_EQ(port.optionsRuns, 1);
-    EXPECT_TRUE(view.calls.empty());
-
-    port.optionsDialog = [](CPalabrumDoc& d) {
-        d.Options().m_listPosition = kListTop;
+    g.port.optionsDialog = [](CPalabrumDoc& d) {
+        d.Options().m_randomBoard = 1;
         return true;
     };
-    MarkOne();
-    doc.OnCmdMsg(kCmdOptions);
-    EXPECT_EQ(view.calls, (std::vector<std::uint32_t>{1}));
-    EXPECT_EQ(doc.GetMark(7), 1);  // options never touch the board
-    EXPECT_TRUE(port.boxes.empty());
+    g.doc.OnCmdMsg(kCmdOptions);
+    EXPECT_EQ(g.view.calls, Hints{kHintOptionsChanged});
+    EXPECT_EQ(g.doc.GetMark(7), 1);
+    EXPECT_TRUE(g.port.boxes.empty());
+
+    g.port.answers = {true};
+    g.doc.OnCmdMsg(kCmdNew);  // the next game is the one dealt at random
+    EXPECT_FALSE(testing::DealtBuiltInListInOrder(g.doc));
 }
 
-TEST_F(GameDocument, UnknownCommandsAreNotHandled) {
-    EXPECT_FALSE(doc.OnCmdMsg(57665));
-}
+TEST_F(GameDocument, ErrorsResetsAndUnknownCommands) {
+    Session g(StatePath());
+    EXPECT_FALSE(g.doc.OnCmdMsg(57665));
 
-TEST_F(GameDocument, ResetBingoMessageKeepsTheOtherOptions) {
-    auto& o = doc.Options();
-    o.m_listPosition = kListTop;
-    o.m_randomBoard = 1;
-    o.m_boardColor = 0xFF00;
-    o.SetBingoMessage(kCustomPicture);
-    o.m_customPicturePath = u"/tmp/x.bmp";
-    doc.ResetBingoMessage();
-    EXPECT_EQ(doc.GetBingoMessage(), kBingoPicture);
-    EXPECT_TRUE(o.m_customPicturePath.empty());
-    EXPECT_EQ(o.m_listPosition, kListTop);
-    EXPECT_EQ(o.m_randomBoard, 1);
-    EXPECT_EQ(o.m_boardColor, 0xFF00u);
-}
+    g.doc.ShowError(u"text", u"caption", false);
+    EXPECT_THROW(g.doc.ShowError(u"text", u"caption", true), CommandAbandoned);
+    const ShownBox box{ShownBox::kError, u"text", u"caption"};
+    EXPECT_EQ(g.port.boxes, (std::vector<ShownBox>{box, box}));
 
-TEST_F(GameDocument, ShowErrorWithAbandonEndsTheCommandQuietly) {
-    doc.ShowError(u"text", u"caption", false);
-    EXPECT_EQ(port.boxes.size(), 1u);
-    EXPECT_THROW(doc.ShowError(u"text", u"caption", true), CommandAbandoned);
-    EXPECT_EQ(port.boxes.size(), 2u);
-    EXPECT_EQ(port.boxes[1].kind, ShownBox::kError);
+    auto& o = g.doc.Options();
+    o = {kListTop, kCustomPicture, 1, u"/tmp/x.bmp", 0xFF00};
+    PalabrumOptions expected = o;
+    expected.m_bingoMessage = kBingoPicture;
+    expected.m_customPicturePath.clear();
+    g.doc.ResetBingoMessage();
+    EXPECT_EQ(o, expected);
 }
 
 }  // namespace

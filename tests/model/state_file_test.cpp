@@ -3,20 +3,22 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 
 #include "model/archive.h"
 #include "model/file_io.h"
-#include "model/game_document.h"
-#include "model/word_list.h"
-#include "tests/support/scripted_port.h"
+#include "tests/support/session.h"
 #include "tests/support/temp_dir.h"
 
 namespace palabrum {
 namespace {
 
+using testing::DealtBuiltInListInOrder;
+using testing::Session;
 using testing::ShownBox;
 
 Bytes ReadBytes(const std::filesystem::path& path) {
@@ -29,28 +31,8 @@ void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) {
                                                static_cast<std::streamsize>(bytes.size()));
 }
 
-// One run of the program against a state file: start-up reads it, Close() writes it.
-struct Session {
-    explicit Session(const std::filesystem::path& statePath) : doc(port, statePath) {
-        port.doc = &doc;
-        doc.AddView(view);
-        doc.NewDocument();
-    }
-    void Close() { doc.OnFrameClosing(); }
-
-    testing::ScriptedPort port;
-    CPalabrumDoc doc;
-    testing::RecordingView view;
-};
-
-bool DealtBuiltInListInOrder(const CPalabrumDoc& doc) {
-    for (int s = 0; s < kSquares; ++s) {
-        if (doc.GetWord(s) != kBuiltInWords[static_cast<std::size_t>(s)] || doc.GetMark(s) != 0) return false;
-    }
-    return !doc.IsStarted();
-}
-
-// The fresh game: default options, the built-in list in list order, nothing marked.
+// The fresh game, written out by hand: default options, the built-in list in
+// list order, nothing marked.
 Bytes WorkedExample() {
     Bytes b{0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFE, 0xFF, 0, 0, 0, 0, 0, 0x19, 0};
     for (auto word : kBuiltInWords) {
@@ -65,304 +47,202 @@ Bytes WorkedExample() {
     return b;
 }
 
+// A started game with default options and the given board arrays, so that a
+// board wrongly accepted shows as a game under way.
+Bytes StartedGame(std::vector<std::u16string> words, std::vector<std::uint16_t> marks,
+                  std::vector<std::uint16_t> order) {
+    Bytes b;
+    auto ar = Archive::Storing(b);
+    PalabrumOptions().Serialize(ar);
+    std::uint32_t started = 1;
+    ar.StringArray(words);
+    ar.U16Array(marks);
+    ar.U16Array(order);
+    ar.U32(started);
+    return b;
+}
+
+// The order 0..size-1, its last entry replaced by `last` when given.
+std::vector<std::uint16_t> Order(std::size_t size = kSquares, int last = -1) {
+    std::vector<std::uint16_t> order(size);
+    std::iota(order.begin(), order.end(), 0);
+    if (last >= 0) order.back() = static_cast<std::uint16_t>(last);
+    return order;
+}
+
+const ShownBox kSaveError{ShownBox::kError, u"Error saving state", u"Can't Save State"};
+
 class StateFile : public ::testing::Test {
 protected:
     std::filesystem::path path() const { return dir.File("Palabrum.dat"); }
     testing::TempDir dir;
 };
 
-TEST_F(StateFile, FirstRunDealsTheBuiltInListAndWritesTheWorkedExample) {
-    Session first(path());
+TEST_F(StateFile, AFreshGameIsWrittenByteForByteAndReadBackAsTheSameGame) {
+    const auto nested = dir.File("a") / "b" / "Palabrum.dat";  // a missing directory is created
+    Session first(nested);
     EXPECT_TRUE(DealtBuiltInListInOrder(first.doc));
     EXPECT_EQ(first.doc.Options(), PalabrumOptions{});
-    first.Close();
-    const Bytes bytes = ReadBytes(path());
+    first.doc.OnFrameClosing();
+    const Bytes bytes = ReadBytes(nested);
     EXPECT_EQ(bytes.size(), 712u);
     EXPECT_EQ(bytes, WorkedExample());
     EXPECT_TRUE(first.port.boxes.empty());
-    EXPECT_FALSE(std::filesystem::exists(dir.File("Palabrum.dat.tmp")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("a") / "b" / "Palabrum.dat.tmp"));
+    first.doc.SetMark(0, 1);
+    EXPECT_TRUE(first.doc.ReadState(bytes));
+    EXPECT_TRUE(DealtBuiltInListInOrder(first.doc));
 }
 
-TEST_F(StateFile, TheWorkedExampleReadsBackAsTheSameGame) {
-    WriteBytes(path(), WorkedExample());
-    Session run(path());
-    EXPECT_TRUE(DealtBuiltInListInOrder(run.doc));
-    run.Close();
-    EXPECT_EQ(ReadBytes(path()), WorkedExample());
-}
-
-TEST_F(StateFile, GameMarksAndOptionsSurviveARestart) {
+// A saved game comes back whole after a restart. Cut at any offset, the file
+// gives the built-in words and exactly the option fields complete in it.
+TEST_F(StateFile, AGameSurvivesARestartAndACutFileKeepsTheCompleteOptionFields) {
+    const PalabrumOptions options{kListTop, kCustomPicture, 1, std::u16string(300, u'\u00E9'), 0x00FFFF00};
+    std::vector<std::u16string> words;
     {
         Session first(path());
-        auto& o = first.doc.Options();
-        o.m_listPosition = kListTop;
-        o.SetBingoMessage(kCustomPicture);
-        o.m_randomBoard = 1;
-        o.m_customPicturePath = std::u16string(300, u'\u00E9');
-        o.m_boardColor = 0x00FFFF00;
-        first.port.answers = {true};
+        first.doc.Options() = options;
         first.doc.OnCmdMsg(kCmdNew);  // a random deal
-        first.doc.SetMark(6, 1);
-        first.Close();
+        for (int s : {2, 7, 12, 17, 22}) first.doc.SetMark(s, 1);
+        for (int s = 0; s < kSquares; ++s) words.push_back(first.doc.GetWord(s));
+        first.doc.OnFrameClosing();
     }
     const Bytes saved = ReadBytes(path());
-    // A path of 300 characters takes the longer length form: FF, then a u16.
-    EXPECT_EQ((Bytes(saved.begin() + 8, saved.begin() + 14)), (Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0x2C, 0x01}));
-
-    Session second(path());
-    EXPECT_EQ(second.doc.Options().m_listPosition, kListTop);
-    EXPECT_EQ(second.doc.Options().m_customPicturePath, std::u16string(300, u'\u00E9'));
-    EXPECT_EQ(second.doc.Options().m_boardColor, 0x00FFFF00u);
-    EXPECT_EQ(second.doc.GetMark(6), 1);
-    EXPECT_TRUE(second.doc.IsStarted());
-    // Still in play: New asks before dropping it.
-    second.doc.OnCmdMsg(kCmdNew);
-    EXPECT_EQ(second.port.boxes.size(), 1u);
-    second.Close();
-    EXPECT_EQ(ReadBytes(path()), saved);
-}
-
-TEST_F(StateFile, ABingoIsRebuiltOnLoad) {
     {
-        Session first(path());
-        for (int s : {2, 7, 12, 17, 22}) first.doc.SetMark(s, 1);
-        first.Close();
-    }
-    Session second(path());
-    EXPECT_TRUE(second.doc.IsBingo());
-    EXPECT_EQ(second.doc.GetBingoLineStart(), 2);
-    EXPECT_EQ(second.doc.GetBingoLineStep(), 5);
-}
-
-TEST_F(StateFile, EmptyMissingAndDirectoryStateFilesFallBackSilently) {
-    WriteBytes(path(), {});
-    Session empty(path());
-    EXPECT_TRUE(DealtBuiltInListInOrder(empty.doc));
-
-    std::filesystem::create_directory(dir.File("adir"));
-    Session directory(dir.File("adir"));
-    EXPECT_TRUE(DealtBuiltInListInOrder(directory.doc));
-    EXPECT_TRUE(empty.port.boxes.empty());
-    EXPECT_TRUE(directory.port.boxes.empty());
-}
-
-TEST_F(StateFile, AFileOverOneMebibyteIsNotReadAtAll) {
-    Bytes bytes = WorkedExample();
-    bytes[712 - 4] = 1;
-    WriteBytes(path(), bytes);
-    EXPECT_TRUE(Session(path()).doc.IsStarted());
-    bytes.resize((1u << 20) + 1);  // a saved game is some 20 KB at most
-    WriteBytes(path(), bytes);
-    EXPECT_FALSE(Session(path()).doc.IsStarted());
-}
-
-TEST_F(StateFile, TrailingBytesAreIgnored) {
-    Bytes bytes = WorkedExample();
-    bytes[712 - 4] = 1;  // started
-    bytes.insert(bytes.end(), {1, 2, 3, 0xFF});
-    WriteBytes(path(), bytes);
-    Session run(path());
-    EXPECT_TRUE(run.doc.IsStarted());
-}
-
-// A saved file with every option set, cut at each offset: every run falls back
-// to the built-in list, and exactly the option fields complete in it are kept.
-TEST_F(StateFile, AFileCutAtAnyOffsetKeepsTheCompleteOptionFields) {
-    PalabrumOptions saved;
-    saved.m_listPosition = kListTop;
-    saved.SetBingoMessage(kBullPicture);
-    saved.m_randomBoard = 1;
-    saved.m_customPicturePath = u"/pics/a.bmp";
-    saved.m_boardColor = 0xFF;
-    {
-        Session first(path());
-        first.doc.Options() = saved;
-        first.doc.SetMark(0, 1);
-        first.Close();
-    }
-    const Bytes full = ReadBytes(path());
-    const std::size_t pathEnd = 12 + 2 * saved.m_customPicturePath.size();
-
-    for (std::size_t cut = 1; cut < full.size(); ++cut) {
-        WriteBytes(path(), Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(cut)));
-        Session run(path());
-        const auto& o = run.doc.Options();
-        SCOPED_TRACE("cut at " + std::to_string(cut));
-        EXPECT_EQ(o.m_listPosition, cut >= 2 ? kListTop : kListLeft);
-        EXPECT_EQ(o.m_bingoMessage, cut >= 4 ? kBullPicture : kBingoPicture);
-        EXPECT_EQ(o.m_randomBoard, cut >= 8 ? 1 : 0);
-        EXPECT_EQ(o.m_customPicturePath, cut >= pathEnd ? saved.m_customPicturePath : u"");
-        EXPECT_EQ(o.m_boardColor, cut >= pathEnd + 4 ? 0xFFu : 0u);
-        EXPECT_FALSE(run.doc.IsStarted());
-        if (cut < 8) {
-            EXPECT_TRUE(DealtBuiltInListInOrder(run.doc));
+        Session second(path());
+        EXPECT_EQ(second.doc.Options(), options);
+        for (int s = 0; s < kSquares; ++s) {
+            EXPECT_EQ(second.doc.GetWord(s), words[static_cast<std::size_t>(s)]);
+            EXPECT_EQ(second.doc.GetMark(s), s % 5 == 2 ? 1 : 0);
         }
+        EXPECT_TRUE(second.doc.IsStarted());
+        EXPECT_TRUE(second.doc.IsBingo());
+        EXPECT_EQ(second.doc.GetBingoLineStart(), 2);
+        EXPECT_EQ(second.doc.GetBingoLineStep(), 5);
+        second.doc.OnFrameClosing();
+        EXPECT_EQ(ReadBytes(path()), saved);
+    }
+    const std::size_t pathEnd = 14 + 2 * options.m_customPicturePath.size();  // past the longer length form
+    for (std::size_t cut = 1; cut < saved.size(); ++cut) {
+        SCOPED_TRACE("cut at " + std::to_string(cut));
+        WriteBytes(path(), Bytes(saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(cut)));
+        Session run(path());
+        PalabrumOptions kept;
+        if (cut >= 2) kept.m_listPosition = options.m_listPosition;
+        if (cut >= 4) kept.m_bingoMessage = options.m_bingoMessage;
+        if (cut >= 8) kept.m_randomBoard = options.m_randomBoard;
+        if (cut >= pathEnd) kept.m_customPicturePath = options.m_customPicturePath;
+        if (cut >= pathEnd + 4) kept.m_boardColor = options.m_boardColor;
+        EXPECT_EQ(run.doc.Options(), kept);
+        EXPECT_TRUE(cut >= 8 || DealtBuiltInListInOrder(run.doc));  // from 8 bytes on, the deal is random
         for (int s = 0; s < kSquares; ++s) EXPECT_EQ(run.doc.GetMark(s), 0);
+        EXPECT_FALSE(run.doc.IsStarted());
         EXPECT_TRUE(run.port.boxes.empty());
     }
 }
 
-// Offsets into the worked example.
-constexpr std::size_t kWordsCount = 16;
-constexpr std::size_t kMarksCount = 712 - 4 - 52 - 52;
-constexpr std::size_t kOrderCount = 712 - 4 - 52;
-
-Bytes WithCount(std::size_t at, std::uint8_t count) {
-    Bytes b = WorkedExample();
-    b[at] = count;
-    b[712 - 4] = 1;  // started, so a wrongly accepted board would show
-    return b;
-}
-
-TEST_F(StateFile, BoardsWithoutTwentyFiveEntriesOrAPermutationAreRefused) {
-    Bytes duplicate = WithCount(kOrderCount, 25);
-    duplicate[kOrderCount + 2 + 2 * 24] = 3;  // square 24 shows word 3 again
-    Bytes outOfRange = WithCount(kOrderCount, 25);
-    outOfRange[kOrderCount + 2 + 2 * 24] = 25;
-    Bytes unfilled = WithCount(kOrderCount, 25);
-    unfilled[kOrderCount + 2 + 2 * 24] = 0xFF;
-    unfilled[kOrderCount + 3 + 2 * 24] = 0xFF;
-
-    const std::pair<const char*, Bytes> damaged[] = {
-        {"marks count 24", WithCount(kMarksCount, 24)},
-        {"marks count 26", WithCount(kMarksCount, 26)},
-        {"order count 24", WithCount(kOrderCount, 24)},
-        {"words count 0", WithCount(kWordsCount, 0)},
-        {"duplicate order", duplicate},
-        {"order beyond 24", outOfRange},
-        {"unfilled order", unfilled},
-    };
-    for (const auto& [what, bytes] : damaged) {
-        WriteBytes(path(), bytes);
-        Session run(path());
-        EXPECT_TRUE(DealtBuiltInListInOrder(run.doc)) << what;
-    }
-}
-
-TEST_F(StateFile, HugeDeclaredLengthsFailAtOnce) {
-    Bytes hugePath = WorkedExample();
-    // The path's length becomes FF FF FF then 0xFFFFFFF0 units, in a 700-byte file.
+TEST_F(StateFile, OnlyAWholeBoardInAFileOfAtMostOneMebibyteIsRead) {
+    const auto words = BuiltInWordList();
+    const std::vector<std::uint16_t> marks(kSquares);
+    const Bytes started = StartedGame(words, marks, Order());
+    Bytes trailing = started;
+    trailing.insert(trailing.end(), {1, 2, 3, 0xFF});
+    Bytes mebibyte = started;
+    mebibyte.resize(1u << 20);  // a saved game is some 20 KB at most
+    Bytes overMebibyte = mebibyte;
+    overMebibyte.push_back(0);
+    // The path's length becomes 0xFFFFFFF0 units, or the word count 0x7FFFFFFF, in some 700 bytes.
+    Bytes hugePath = started;
     hugePath.erase(hugePath.begin() + 11);
     hugePath.insert(hugePath.begin() + 11, {0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF});
-    Bytes hugeCount = WorkedExample();
-    hugeCount.erase(hugeCount.begin() + kWordsCount, hugeCount.begin() + kWordsCount + 2);
-    hugeCount.insert(hugeCount.begin() + kWordsCount, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F});
-    for (const Bytes& bytes : {hugePath, hugeCount}) {
+    Bytes hugeCount = started;
+    hugeCount.erase(hugeCount.begin() + 16, hugeCount.begin() + 18);
+    hugeCount.insert(hugeCount.begin() + 16, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F});
+
+    const std::tuple<const char*, Bytes, bool> cases[] = {
+        {"a started game", started, true},
+        {"trailing bytes", trailing, true},
+        {"exactly 1 MiB", mebibyte, true},
+        {"over 1 MiB", overMebibyte, false},
+        {"empty", {}, false},
+        {"24 words", StartedGame({words.begin(), words.end() - 1}, marks, Order()), false},
+        {"24 marks", StartedGame(words, {marks.begin(), marks.end() - 1}, Order()), false},
+        {"26 marks", StartedGame(words, std::vector<std::uint16_t>(26), Order()), false},
+        {"24 in the order", StartedGame(words, marks, Order(24)), false},
+        {"26 in the order", StartedGame(words, marks, Order(26)), false},
+        {"a duplicate in the order", StartedGame(words, marks, Order(25, 3)), false},
+        {"order beyond 24", StartedGame(words, marks, Order(25, 25)), false},
+        {"unfilled order", StartedGame(words, marks, Order(25, 0xFFFF)), false},
+        {"huge path length", hugePath, false},
+        {"huge word count", hugeCount, false},
+    };
+    for (const auto& [what, bytes, read] : cases) {
+        SCOPED_TRACE(what);
         WriteBytes(path(), bytes);
         Session run(path());
-        EXPECT_TRUE(DealtBuiltInListInOrder(run.doc));
+        EXPECT_TRUE(read ? run.doc.IsStarted() : DealtBuiltInListInOrder(run.doc));
+        EXPECT_TRUE(run.port.boxes.empty());
     }
+    Session directory(dir.Path());
+    EXPECT_TRUE(DealtBuiltInListInOrder(directory.doc));
+    EXPECT_TRUE(directory.port.boxes.empty());
 }
-
-TEST_F(StateFile, AMissingDirectoryIsCreated) {
-    const auto nested = dir.File("a") / "b" / "Palabrum.dat";
-    Session run(nested);
-    run.Close();
-    EXPECT_EQ(ReadBytes(nested), WorkedExample());
-    EXPECT_TRUE(run.port.boxes.empty());
-}
-
-const ShownBox kSaveError{ShownBox::kError, u"Error saving state", u"Can't Save State"};
 
 TEST_F(StateFile, AStateFileThatCannotBeCreatedIsReported) {
     WriteBytes(dir.File("notadir"), {1});
     Session run(dir.File("notadir") / "Palabrum.dat");
-    run.Close();
+    run.doc.OnFrameClosing();
     EXPECT_EQ(run.port.boxes, (std::vector<ShownBox>{kSaveError}));
 }
 
-// System calls that fail at one chosen step of the save.
-class FailingCalls : public SystemCalls {
-public:
-    enum Step { kOpen, kWrite, kShortWrite, kFsync, kClose, kRename };
-    explicit FailingCalls(Step step) : m_step(step) {}
-
-    int Open(const char* p, int flags, mode_t mode) override {
-        return m_step == kOpen ? Fail(ENOSPC) : SystemCalls::Open(p, flags, mode);
-    }
-    ssize_t Write(int fd, const void* data, std::size_t size) override {
-        if (m_step == kWrite) return Fail(ENOSPC);
-        if (m_step == kShortWrite) {
-            if (m_wrote) return Fail(ENOSPC);  // the disk filled up after part of the file
-            m_wrote = true;
-            return SystemCalls::Write(fd, data, size / 2);
-        }
-        return SystemCalls::Write(fd, data, size);
-    }
-    int Fsync(int fd) override { return m_step == kFsync ? Fail(EIO) : SystemCalls::Fsync(fd); }
-    int Close(int fd) override {
-        const int result = SystemCalls::Close(fd);
-        return m_step == kClose ? Fail(EIO) : result;
-    }
-    int Rename(const char* from, const char* to) override {
-        return m_step == kRename ? Fail(EXDEV) : SystemCalls::Rename(from, to);
-    }
-
-private:
-    static int Fail(int error) {
-        errno = error;
-        return -1;
-    }
-    Step m_step;
-    bool m_wrote = false;
-};
-
-TEST_F(StateFile, AFailedSaveKeepsThePreviousFileAndSaysSo) {
-    {
-        Session first(path());
-        first.doc.SetMark(12, 1);
-        first.Close();
-    }
-    const Bytes previous = ReadBytes(path());
-    for (auto step : {FailingCalls::kOpen, FailingCalls::kWrite, FailingCalls::kShortWrite, FailingCalls::kFsync,
-                      FailingCalls::kClose, FailingCalls::kRename}) {
-        SCOPED_TRACE("failing step " + std::to_string(step));
-        Session run(path());
-        FailingCalls calls(step);
-        run.doc.SetSystemCalls(calls);
-        run.doc.SetMark(0, 1);  // a change the failed save must not half-write
-        run.Close();
-        EXPECT_EQ(run.port.boxes, (std::vector<ShownBox>{kSaveError}));
-        EXPECT_EQ(ReadBytes(path()), previous);
-        EXPECT_FALSE(std::filesystem::exists(dir.File("Palabrum.dat.tmp")));
-    }
-}
-
-// The process dies at some point of the save: after `budget` bytes have gone
-// out, the next system call never returns.
+// Lets the save's system calls through until `budget` units are spent, one per
+// byte written and one per other call. The call that finds nothing left fails
+// and later ones go through. With `crash`, the failing call never returns.
 struct Crash {};
-class CrashingCalls : public SystemCalls {
+class StoppingCalls : public SystemCalls {
 public:
-    explicit CrashingCalls(std::size_t budget) : m_budget(budget) {}
+    StoppingCalls(std::size_t budget, bool crash) : m_budget(budget), m_crash(crash) {}
+    int Open(const char* p, int flags, mode_t mode) override {
+        return Stop(1) ? -1 : SystemCalls::Open(p, flags, mode);
+    }
     ssize_t Write(int fd, const void* data, std::size_t size) override {
-        if (m_budget == 0) throw Crash{};
+        if (m_full) return Fail();
         const std::size_t n = std::min(size, m_budget);
-        m_budget -= n;
+        if (Stop(n)) return -1;
+        if (n < size) {  // the disk is full: later writes fail, other calls go through
+            m_full = true;
+            m_budget = SIZE_MAX;
+        }
         return SystemCalls::Write(fd, data, n);
     }
-    int Fsync(int fd) override { return Survive() ? SystemCalls::Fsync(fd) : 0; }
+    int Fsync(int fd) override { return Stop(1) ? -1 : SystemCalls::Fsync(fd); }
     int Close(int fd) override {
-        SystemCalls::Close(fd);  // the kernel closes a dead process's files too
-        Survive();
-        return 0;
+        const int result = SystemCalls::Close(fd);  // closed all the same, as the kernel would
+        return Stop(1) ? -1 : result;
     }
-    int Rename(const char* from, const char* to) override { return Survive() ? SystemCalls::Rename(from, to) : 0; }
+    int Rename(const char* from, const char* to) override { return Stop(1) ? -1 : SystemCalls::Rename(from, to); }
 
 private:
-    bool Survive() {
-        if (m_budget == 0) throw Crash{};
-        --m_budget;  // each later step costs one unit, so every step can be the last
-        return true;
+    int Fail() const {
+        if (m_crash) throw Crash{};
+        errno = ENOSPC;
+        return -1;
+    }
+    bool Stop(std::size_t units) {
+        if (m_budget > 0) {
+            m_budget -= units;
+            return false;
+        }
+        m_budget = SIZE_MAX;
+        return Fail() < 0;
     }
     std::size_t m_budget;
+    bool m_crash;
+    bool m_full = false;
 };
 
-TEST_F(StateFile, ASaveStoppedAtAnyPointLeavesTheOldFileOrTheNewOne) {
-    {
-        Session first(path());
-        first.Close();
-    }
-    const Bytes before = ReadBytes(path());
+TEST_F(StateFile, ASaveFailingOrStoppedAtAnyPointLeavesTheOldFileOrTheNewOne) {
+    const Bytes before = WorkedExample();
     Session next(path());
     next.doc.SetMark(12, 1);
     Bytes after;
@@ -371,18 +251,30 @@ TEST_F(StateFile, ASaveStoppedAtAnyPointLeavesTheOldFileOrTheNewOne) {
     ASSERT_NE(before, after);
 
     std::size_t whole = 0;
-    const std::size_t steps = after.size() + 4;  // every byte, then fsync, close and rename
+    const std::size_t steps = 1 + after.size() + 3;  // open, every byte, fsync, close, rename
     for (std::size_t budget = 0; budget <= steps; ++budget) {
+        SCOPED_TRACE("budget " + std::to_string(budget));
+        // A failing call (open, write, short write, fsync, close, rename) is reported and keeps the old file.
         WriteBytes(path(), before);
-        CrashingCalls calls(budget);
-        next.doc.SetSystemCalls(calls);
+        next.port.boxes.clear();
+        StoppingCalls failing(budget, false);
+        next.doc.SetSystemCalls(failing);
+        next.doc.SaveState();
+        const bool saved = budget == steps;
+        EXPECT_EQ(ReadBytes(path()), saved ? after : before);
+        EXPECT_EQ(next.port.boxes, saved ? std::vector<ShownBox>{} : std::vector<ShownBox>{kSaveError});
+        EXPECT_FALSE(std::filesystem::exists(dir.File("Palabrum.dat.tmp")));
+
+        // A save that never finishes leaves a whole file, and the next start reads it.
+        WriteBytes(path(), before);
+        StoppingCalls crashing(budget, true);
+        next.doc.SetSystemCalls(crashing);
         try {
             next.doc.SaveState();
         } catch (const Crash&) {
         }
         const Bytes found = ReadBytes(path());
         whole += found == before || found == after;
-        // The next start reads a whole game, whatever the temporary holds.
         Session restart(path());
         EXPECT_EQ(restart.doc.GetMark(12), found == after ? 1 : 0);
     }

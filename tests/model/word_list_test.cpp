@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <utility>
 
-#include "model/game_document.h"
 #include "model/word_list.h"
-#include "tests/support/scripted_port.h"
+#include "tests/support/session.h"
 #include "tests/support/temp_dir.h"
 
 namespace palabrum {
@@ -13,172 +13,121 @@ namespace {
 
 using testing::NumberedLines;
 using testing::ShownBox;
+using testing::U16;
 
-WordListRead Read(const std::string& bytes) {
-    std::istringstream in(bytes);
-    return ReadWordList(in, u"/lists/meeting.txt");
+std::string Repeat(const std::string& text, int times) {
+    std::string out;
+    while (times-- > 0) out += text;
+    return out;
 }
 
-TEST(WordListFormat, WindowsLineEndsWithoutAFinalLineFeedLoad) {
-    std::string text;
-    for (int i = 1; i <= 25; ++i) text += "phrase " + std::to_string(i) + (i < 25 ? "\r\n" : "");
-    const auto list = Read(text);
-    ASSERT_TRUE(list.ok());
-    ASSERT_EQ(list.words.size(), 25u);
-    EXPECT_EQ(list.words[0], u"phrase 1");
-    EXPECT_EQ(list.words[24], u"phrase 25");
-}
+std::u16string TooLong(const std::string& line) { return u"Line too long: " + U16(line); }
+std::u16string Has(int lines) { return U16("List has " + std::to_string(lines) + " lines.\n(I need 25.)"); }
+const std::u16string kMore = u"More than 25 lines.";
+const std::u16string kNotText = u"/lists/meeting.txt is not a text file";
 
-TEST(WordListFormat, BlankLinesAreSkippedAndBlanksAreKept) {
-    std::string text = "\n\r\n\n  padded  \n\t\nleft\tright\n\x7f\n";
-    text += NumberedLines(21);
-    text += "\n\n";
-    const auto list = Read(text);
-    ASSERT_TRUE(list.ok());
-    EXPECT_EQ(list.words[0], u"  padded  ");
-    EXPECT_EQ(list.words[1], u" ");  // a lone tab is a word of one blank
-    EXPECT_EQ(list.words[2], u"left right");
-    EXPECT_EQ(list.words[3], u"\x7f");
-    EXPECT_EQ(list.words[4], u"w1");
-}
+struct ReadCase {
+    std::string what;
+    std::string bytes;
+    std::u16string error;                                     // empty when the list is read
+    std::vector<std::pair<int, std::u16string>> words = {};  // some of the words read, by index
+};
 
-TEST(WordListFormat, CarriageReturnsAreDroppedEverywhere) {
-    std::string text = NumberedLines(24) + "a\rb\r\r";
-    const auto list = Read(text);
-    ASSERT_TRUE(list.ok());
-    EXPECT_EQ(list.words[24], u"ab");
-}
-
-TEST(WordListFormat, DuplicateLinesAreAccepted) {
-    std::string text;
-    for (int i = 0; i < 25; ++i) text += "same\n";
-    EXPECT_TRUE(Read(text).ok());
-}
-
-TEST(WordListFormat, A240CharacterLineLoadsAnd241Fail) {
-    const std::string line240(240, 'x');
-    EXPECT_TRUE(Read(line240 + "\n" + NumberedLines(24)).ok());
-    // Carriage returns do not count towards the length.
-    EXPECT_TRUE(Read(std::string(120, 'x') + "\r\r" + std::string(120, 'x') + "\n" + NumberedLines(24)).ok());
-
-    const auto refused = Read(NumberedLines(3) + std::string(300, 'y') + "\n");
-    EXPECT_EQ(refused.error, u"Line too long: " + std::u16string(241, u'y'));
-    EXPECT_TRUE(refused.words.empty());
-}
-
-TEST(WordListFormat, CarriageReturnOnlyFilesAreOneLine) {
-    EXPECT_EQ(Read("a\rb\rc\r").error, u"List has 1 lines.\n(I need 25.)");
-    std::string longLine;
-    for (int i = 0; i < 70; ++i) longLine += "word\r";  // 280 characters, no line feed
-    EXPECT_EQ(Read(longLine).error.substr(0, 15), u"Line too long: ");
-}
-
-TEST(WordListFormat, LineCountMessagesNameTheCount) {
-    EXPECT_EQ(Read("").error, u"List has 0 lines.\n(I need 25.)");
-    EXPECT_EQ(Read(NumberedLines(24)).error, u"List has 24 lines.\n(I need 25.)");
-    EXPECT_EQ(Read(NumberedLines(26)).error, u"More than 25 lines.");
-    // The 26th line without a final line feed ends at the end of the file.
-    std::string text = NumberedLines(25) + "last";
-    EXPECT_EQ(Read(text).error, u"More than 25 lines.");
-}
-
-TEST(WordListFormat, EveryByteOutsideSevenBitTextIsRefused) {
-    const std::u16string notText = u"/lists/meeting.txt is not a text file";
+TEST(WordListFormat, ReadsOrNamesTheFirstProblemInFileOrder) {
+    std::string windows;
+    for (int i = 1; i <= 25; ++i) windows += "phrase " + std::to_string(i) + (i < 25 ? "\r\n" : "");
+    const std::string x240(240, 'x');
+    const std::string x241(241, 'x');
+    std::vector<ReadCase> cases = {
+        {"CR LF, no final LF", windows, u"", {{0, u"phrase 1"}, {24, u"phrase 25"}}},
+        {"blank lines skipped, blanks and tabs kept",
+         "\n\r\n\n  padded  \n\t\nleft\tright\n\x7f\n" + NumberedLines(21) + "\n\n", u"",
+         {{0, u"  padded  "}, {1, u" "}, {2, u"left right"}, {3, u"\x7f"}, {4, u"w1"}}},
+        {"CR dropped inside a line", NumberedLines(24) + "a\rb\r\r", u"", {{24, u"ab"}}},
+        {"duplicates", Repeat("same\n", 25), u""},
+        {"240 characters", x240 + "\n" + NumberedLines(24), u"", {{0, U16(x240)}}},
+        {"CR not counted", x240.substr(120) + "\r\r" + x240.substr(120) + "\n" + NumberedLines(24), u""},
+        {"241 characters", NumberedLines(3) + std::string(300, 'x') + "\n", TooLong(x241)},
+        {"CR-only file", "a\rb\rc\r", Has(1)},
+        {"CR-only long file", Repeat("word\r", 70), TooLong(Repeat("word", 61).substr(0, 241))},
+        {"empty", "", Has(0)},
+        {"24 lines", NumberedLines(24), Has(24)},
+        {"26 lines", NumberedLines(26), kMore},
+        {"26th line without LF", NumberedLines(25) + "last", kMore},
+        {"5 million LFs", std::string(5'000'000, '\n'), Has(0)},  // memory stays bounded
+        {"UTF-8 byte-order mark", "\xEF\xBB\xBF" + NumberedLines(25), kNotText},
+        {"UTF-16", std::string("\xFF\xFEw\0", 4), kNotText},
+        {"26th line before a bad byte", NumberedLines(26) + "\x01", kMore},
+        {"bad byte before a long line", "\x02" + std::string(300, 'x'), kNotText},
+        {"long line before a bad byte", x241 + "\x02", TooLong(x241)},
+        {"long 26th line", NumberedLines(25) + x241, TooLong(x241)},  // it never ends
+    };
     for (int b : {0, 1, 8, 11, 12, 14, 31, 128, 0xE9, 0xFF}) {
-        EXPECT_EQ(Read(NumberedLines(2) + static_cast<char>(b) + "\n").error, notText) << "byte " << b;
+        cases.push_back({"byte " + std::to_string(b), NumberedLines(2) + static_cast<char>(b) + "\n", kNotText});
     }
-    EXPECT_EQ(Read("\xEF\xBB\xBF" + NumberedLines(25)).error, notText);  // UTF-8 byte-order mark
-    EXPECT_EQ(Read(std::string("\xFF\xFEw\0", 4)).error, notText);       // UTF-16
-}
-
-TEST(WordListFormat, TheFirstProblemInFileOrderWins) {
-    // The 26th line ends before a bad byte further on.
-    EXPECT_EQ(Read(NumberedLines(26) + "\x01").error, u"More than 25 lines.");
-    // A bad byte before an over-long line.
-    EXPECT_EQ(Read("\x02" + std::string(300, 'x')).error, u"/lists/meeting.txt is not a text file");
-    // An over-long line before a bad byte in the same line.
-    EXPECT_EQ(Read(std::string(241, 'x') + "\x02").error.substr(0, 15), u"Line too long: ");
-    // An over-long 26th line is reported as too long: it never ends.
-    EXPECT_EQ(Read(NumberedLines(25) + std::string(241, 'x')).error.substr(0, 15), u"Line too long: ");
-}
-
-TEST(WordListFormat, MemoryStaysBoundedForEndlessBlankLines) {
-    const auto list = Read(std::string(5'000'000, '\n'));
-    EXPECT_EQ(list.error, u"List has 0 lines.\n(I need 25.)");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::istringstream in(c.bytes);
+        const auto list = ReadWordList(in, u"/lists/meeting.txt");
+        EXPECT_EQ(list.error, c.error);
+        EXPECT_EQ(list.words.size(), c.error.empty() ? 25u : 0u);
+        if (!list.ok()) continue;
+        for (const auto& [i, word] : c.words) EXPECT_EQ(list.words[static_cast<std::size_t>(i)], word);
+    }
 }
 
 // Loading through the document: the error box, and a game left as it was.
 class LoadCustomList : public ::testing::Test {
 protected:
-    LoadCustomList() : doc(port, dir.File("state.dat")) {
-        port.doc = &doc;
-        doc.AddView(view);
-        doc.NewDocument();
-        doc.SetMark(3, 1);
-        doc.SetMark(9, 1);
-        view.calls.clear();
-        port.answers = {true};
-    }
-
-    // Loads `bytes` as the player's pick and returns the one error box shown.
-    ShownBox Refuse(const std::u16string& path) {
-        port.filePicks = {path};
-        EXPECT_TRUE(doc.OnCmdMsg(kCmdLoadCustomList));
-        EXPECT_EQ(port.boxes.size(), 2u);  // the question, then the error
-        ShownBox box = port.boxes.back();
-        port.boxes.clear();
-        port.answers = {true};
-        // The game as it was: words, marks, started flag; and no view told.
-        EXPECT_EQ(doc.GetWord(3), u"utilize");
-        EXPECT_EQ(doc.GetMark(3), 1);
-        EXPECT_EQ(doc.GetMark(9), 1);
-        EXPECT_EQ(doc.GetMark(4), 0);
-        EXPECT_TRUE(doc.IsStarted());
-        EXPECT_TRUE(view.calls.empty());
-        return box;
-    }
-
     testing::TempDir dir;
-    testing::ScriptedPort port;
-    CPalabrumDoc doc;
-    testing::RecordingView view;
+    testing::Session g{dir.File("state.dat")};
 };
 
 TEST_F(LoadCustomList, EveryRefusalShowsOneBoxAndKeepsTheGame) {
     const auto missing = dir.File("missing.txt").u16string();
-    EXPECT_EQ(Refuse(missing), (ShownBox{ShownBox::kError, u"Error reading " + missing, u"File Read Error"}));
-    EXPECT_EQ(Refuse(dir.Path().u16string()).text, u"Error reading " + dir.Path().u16string());
-
     const auto binary = dir.Write("binary.txt", NumberedLines(5) + "caf\xE9\n");
-    EXPECT_EQ(Refuse(binary), (ShownBox{ShownBox::kError, binary + u" is not a text file", u"File Read Error"}));
-
-    const auto longLine = dir.Write("long.txt", std::string(250, 'z'));
-    EXPECT_EQ(Refuse(longLine).text, u"Line too long: " + std::u16string(241, u'z'));
-
-    EXPECT_EQ(Refuse(dir.Write("many.txt", NumberedLines(40))).text, u"More than 25 lines.");
-    EXPECT_EQ(Refuse(dir.Write("few.txt", NumberedLines(7))),
-              (ShownBox{ShownBox::kError, u"List has 7 lines.\n(I need 25.)", u"File Read Error"}));
-    EXPECT_EQ(Refuse(dir.Write("empty.txt", "")).text, u"List has 0 lines.\n(I need 25.)");
+    const auto accented = dir.Write("r\xC3\xA9union.txt", NumberedLines(3));
+    ASSERT_NE(accented.find(u'\u00E9'), std::u16string::npos);
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {missing, u"Error reading " + missing},
+        {dir.Path().u16string(), u"Error reading " + dir.Path().u16string()},
+        {binary, binary + u" is not a text file"},
+        {dir.Write("long.txt", std::string(250, 'z')), TooLong(std::string(241, 'z'))},
+        {dir.Write("many.txt", NumberedLines(40)), kMore},
+        {dir.Write("few.txt", NumberedLines(7)), Has(7)},
+        {dir.Write("empty.txt", ""), Has(0)},
+        {accented, Has(3)},  // the name reaches the file
+    };
+    g.doc.SetMark(3, 1);
+    g.doc.SetMark(9, 1);
+    g.view.calls.clear();
+    for (const auto& [path, text] : cases) {
+        SCOPED_TRACE(std::filesystem::path(path).string());
+        g.port.boxes.clear();
+        g.port.answers = {true};
+        g.port.filePicks = {path};
+        EXPECT_TRUE(g.doc.OnCmdMsg(kCmdLoadCustomList));
+        ASSERT_EQ(g.port.boxes.size(), 2u);  // the question, then the error
+        EXPECT_EQ(g.port.boxes.back(), (ShownBox{ShownBox::kError, text, u"File Read Error"}));
+        // The game as it was: words, marks, started flag; and no view told.
+        EXPECT_EQ(g.doc.GetWord(3), u"utilize");
+        for (int s = 0; s < kSquares; ++s) EXPECT_EQ(g.doc.GetMark(s), s == 3 || s == 9 ? 1 : 0);
+        EXPECT_TRUE(g.doc.IsStarted());
+        EXPECT_TRUE(g.view.calls.empty());
+    }
 }
 
 TEST_F(LoadCustomList, AGoodFileIsDealtInLineOrderAndAnnounced) {
-    port.filePicks = {dir.Write("good.txt", NumberedLines(25, "item "))};
-    doc.OnCmdMsg(kCmdLoadCustomList);
-    EXPECT_EQ(view.calls, (std::vector<std::uint32_t>{4}));
+    g.port.filePicks = {dir.Write("good.txt", NumberedLines(25, "item "))};
+    g.doc.OnCmdMsg(kCmdLoadCustomList);
+    EXPECT_EQ(g.view.calls, std::vector<std::uint32_t>{kHintListLoaded});
     for (int s = 0; s < kSquares; ++s) {
-        EXPECT_EQ(doc.GetWord(s), testing::U16("item " + std::to_string(s + 1)));
-        EXPECT_EQ(doc.GetMark(s), 0);
+        EXPECT_EQ(g.doc.GetWord(s), U16("item " + std::to_string(s + 1)));
+        EXPECT_EQ(g.doc.GetMark(s), 0);
     }
-    EXPECT_FALSE(doc.IsStarted());
-    // A new game keeps these words.
-    doc.OnCmdMsg(kCmdNew);
-    EXPECT_EQ(doc.GetWord(0), u"item 1");
-}
-
-TEST_F(LoadCustomList, NonAsciiPathsReachTheFileAndTheMessage) {
-    const auto path = dir.Write("r\xC3\xA9union.txt", NumberedLines(3));
-    EXPECT_EQ(Refuse(path).text, u"List has 3 lines.\n(I need 25.)");
-    EXPECT_NE(path.find(u'\u00E9'), std::u16string::npos);
+    EXPECT_FALSE(g.doc.IsStarted());
+    g.doc.OnCmdMsg(kCmdNew);  // a new game keeps these words
+    EXPECT_EQ(g.doc.GetWord(0), u"item 1");
 }
 
 }  // namespace
