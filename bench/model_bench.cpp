@@ -59,27 +59,18 @@ public:
     int Fsync(int) override { return 0; }
 };
 
-void BM_DealListOrder(benchmark::State& state) {
+// Argument 0 deals in list order, 1 at random.
+void BM_Deal(benchmark::State& state) {
     const auto words = palabrum::BuiltInWordList();
     const auto random = Lcg();
+    const bool randomOrder = state.range(0) != 0;
     Board board;
     for (auto _ : state) {
-        board.Deal(words, false, random);
+        board.Deal(words, randomOrder, random);
         benchmark::DoNotOptimize(board);
     }
 }
-BENCHMARK(BM_DealListOrder);
-
-void BM_DealRandom(benchmark::State& state) {
-    const auto words = palabrum::BuiltInWordList();
-    const auto random = Lcg();
-    Board board;
-    for (auto _ : state) {
-        board.Deal(words, true, random);
-        benchmark::DoNotOptimize(board);
-    }
-}
-BENCHMARK(BM_DealRandom);
+BENCHMARK(BM_Deal)->ArgName("random")->Arg(0)->Arg(1);
 
 // One mark and the bingo test that follows it, alternately set and cleared so
 // the board stays as it was. The other marks leave four of row 2 set: the

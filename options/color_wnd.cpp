@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "views/board_window.h"
+#include "views/drawing.h"
 
 namespace palabrum {
 
@@ -40,12 +41,7 @@ void CColorWnd::OnPaint(QPainter& painter) {
             m_selectedColor = kColors[cell];
             m_pendingTap.reset();
         }
-        if (kColors[cell] == m_selectedColor && !m_pendingTap) {
-            painter.fillRect(r.left, r.top, r.Width(), 1, Qt::black);
-            painter.fillRect(r.left, r.bottom - 1, r.Width(), 1, Qt::black);
-            painter.fillRect(r.left, r.top, 1, r.Height(), Qt::black);
-            painter.fillRect(r.right - 1, r.top, 1, r.Height(), Qt::black);
-        }
+        if (kColors[cell] == m_selectedColor && !m_pendingTap) FrameRect(painter, r, Qt::black);
         painter.fillRect(ColorRect(cell).ToQRect(), ColorFromValue(kColors[cell]));
     }
 }

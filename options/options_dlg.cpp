@@ -13,6 +13,7 @@
 #include "options/bingo_pictures.h"
 #include "options/color_wnd.h"
 #include "views/dialog_units.h"
+#include "views/drawing.h"
 
 namespace palabrum {
 
@@ -157,9 +158,7 @@ void COptionsDlg::accept() {
 void COptionsDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (const Picture* picture = m_preview.Get()) {
-        const QImage image(reinterpret_cast<const uchar*>(picture->pixels.data()), kPictureSide, kPictureSide,
-                           kPictureSide * 4, QImage::Format_RGB32);
-        painter.drawImage(kPreviewRect.topLeft(), image);
+        painter.drawImage(kPreviewRect.topLeft(), PictureImage(*picture));
     } else {
         painter.fillRect(kPreviewRect, Qt::white);
     }

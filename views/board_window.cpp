@@ -9,6 +9,7 @@
 
 #include "model/game_document.h"
 #include "views/board_accessible.h"
+#include "views/drawing.h"
 
 namespace palabrum {
 
@@ -94,11 +95,7 @@ void UIBoard::OnPaint(QPainter& painter) {
         // On the one-pixel gap between the square's fill and its grid lines:
         // it never covers a mark, the flash or the grid.
         const Rect r = SquareRect(m_focusSquare);
-        const QColor focus = palette().color(QPalette::Highlight);
-        painter.fillRect(r.left - 1, r.top - 1, r.Width() + 2, 1, focus);
-        painter.fillRect(r.left - 1, r.bottom, r.Width() + 2, 1, focus);
-        painter.fillRect(r.left - 1, r.top - 1, 1, r.Height() + 2, focus);
-        painter.fillRect(r.right, r.top - 1, 1, r.Height() + 2, focus);
+        FrameRect(painter, {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1}, palette().color(QPalette::Highlight));
     }
 }
 

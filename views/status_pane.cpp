@@ -6,19 +6,11 @@
 
 #include "model/game_document.h"
 #include "model/picture.h"
+#include "views/drawing.h"
 
 namespace palabrum {
 
 namespace {
-
-// Draws a one-pixel outline covering exactly the border pixels of `r`.
-void FrameRect(QPainter& painter, const Rect& r, const QColor& color) {
-    if (r.Width() <= 0 || r.Height() <= 0) return;
-    painter.fillRect(r.left, r.top, r.Width(), 1, color);
-    painter.fillRect(r.left, r.bottom - 1, r.Width(), 1, color);
-    painter.fillRect(r.left, r.top, 1, r.Height(), color);
-    painter.fillRect(r.right - 1, r.top, 1, r.Height(), color);
-}
 
 bool Contains(const Rect& outer, const Rect& inner) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
@@ -51,9 +43,7 @@ void StatusPane::OnPaint(QPainter& painter) {
     const int cy = client.bottom / 2;
     const Rect pictureRect{cx - 20, cy - 20, cx + 20, cy + 20};
     if (const Picture* picture = m_picture.Get()) {
-        const QImage image(reinterpret_cast<const uchar*>(picture->pixels.data()), kPictureSide, kPictureSide,
-                           kPictureSide * 4, QImage::Format_RGB32);
-        painter.drawImage(pictureRect.left, pictureRect.top, image);
+        painter.drawImage(pictureRect.left, pictureRect.top, PictureImage(*picture));
     }
 
     if (!m_animating) {
