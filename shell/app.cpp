@@ -37,7 +37,7 @@ bool CPalabrumApp::InitInstance(const Options& options) {
         m_qtPort->SetHelpTopics([this] { m_frame->OnHelpTopics(); });
     }
     QObject::connect(m_frame.get(), &CMainFrame::openFileRequested, m_frame.get(),
-                     [this](const QString& path) { OpenFile(path); });
+                     [this](const QString& path) { OpenFile(path.toStdString()); });
     QObject::connect(m_frame.get(), &CMainFrame::aboutRequested, m_frame.get(), [this] { OnAppAbout(); });
     if (m_instance) {
         QObject::connect(m_instance.get(), &SingleInstance::activationRequested, m_frame.get(),
@@ -54,20 +54,20 @@ bool CPalabrumApp::InitInstance(const Options& options) {
     m_frame->resize(480, 600);
     m_frame->show();
     DoFileNew();
-    if (!options.file.isEmpty()) OpenFile(options.file);
+    if (!options.file.empty()) OpenFile(options.file);
     return true;
 }
 
 void CPalabrumApp::DoFileNew() { m_doc->NewDocument(); }
 
-bool CPalabrumApp::OpenFile(const QString& path) {
-    if (!m_doc->OpenDocumentFile(path.toStdU16String())) {
-        m_doc->ShowError(u"Could not open the game " + path.toStdU16String() +
+bool CPalabrumApp::OpenFile(const std::filesystem::path& path) {
+    if (!m_doc->OpenDocumentFile(path)) {
+        m_doc->ShowError(u"Could not open the game " + path.u16string() +
                              u".\nIt is missing, unreadable or not a saved Palabrum game.",
                          u"File Open Error", false);
         return false;
     }
-    m_frame->AddRecentFile(path);
+    m_frame->AddRecentFile(QString::fromStdString(path.string()));
     return true;
 }
 

@@ -18,7 +18,7 @@ class SingleInstance;
 class CPalabrumApp {
 public:
     struct Options {
-        QString file;        // a saved game to open instead of the state file
+        std::filesystem::path file;  // a saved game to open after the state file
         bool singleInstance = true;
     };
 
@@ -33,7 +33,7 @@ public:
     void DoFileNew();
     void OnAppAbout();
     // Opens a saved game through the document; tells the player when it cannot.
-    bool OpenFile(const QString& path);
+    bool OpenFile(const std::filesystem::path& path);
 
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CPalabrumDoc& Document() const { return *m_doc; }

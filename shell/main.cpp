@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     palabrum::CPalabrumApp palabrum((QDir(dataDir).filePath(QStringLiteral("Palabrum.dat"))).toStdU16String());
     palabrum::CPalabrumApp::Options options;
-    if (!parser.positionalArguments().isEmpty()) options.file = parser.positionalArguments().first();
+    if (!parser.positionalArguments().isEmpty()) options.file = parser.positionalArguments().first().toStdString();
     const QString shotPath = parser.value(shotOption);
     options.singleInstance = shotPath.isEmpty();  // a screenshot never disturbs a running game
     if (!palabrum.InitInstance(options)) return 0;

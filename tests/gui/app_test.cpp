@@ -37,7 +37,7 @@ struct Program {
     explicit Program(const std::filesystem::path& statePath, const QString& file = {}) : app(statePath, &port) {
         port.doc = &app.Document();
         CPalabrumApp::Options options;
-        options.file = file;
+        options.file = file.toStdString();
         options.singleInstance = false;
         started = app.InitInstance(options);
     }
