@@ -152,7 +152,7 @@ BENCHMARK(BM_MarkSquare)->Unit(benchmark::kMicrosecond);
 // A full print run: 99 fresh deals of the built-in list, one A4 page each.
 void BM_PrintCards99(benchmark::State& state) {
     TempDir dir;
-    const QString path = QString::fromStdString(dir.File("cards.pdf").string());
+    const auto path = dir.File("cards.pdf");
     const auto words = palabrum::BuiltInWordList();
     ScriptedPort port;
     for (auto _ : state) {
@@ -174,7 +174,7 @@ void ExportBoard(benchmark::State& state, const char* name) {
     port.doc = &doc;
     doc.NewDocument();
     for (int square : {0, 6, 12, 18, 24, 3, 15}) doc.SetMark(square, 1);
-    const QString path = QString::fromStdString(dir.File(name).string());
+    const auto path = dir.File(name);
     for (auto _ : state) {
         QString error;
         if (!palabrum::ExportCard(doc, path, &error)) {

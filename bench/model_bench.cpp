@@ -206,16 +206,31 @@ void BM_ReadWordList(benchmark::State& state) {
         text.append(word.begin(), word.end());
         text += "\r\n";
     }
-    std::istringstream in(text);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     for (auto _ : state) {
-        in.clear();
-        in.seekg(0);
-        const auto list = palabrum::ReadWordList(in, u"list.txt");
+        const auto list = palabrum::ReadWordList({bytes, text.size()}, u"list.txt");
         if (!list.ok()) state.SkipWithError("the list was refused");
         benchmark::DoNotOptimize(list.words.data());
     }
 }
 BENCHMARK(BM_ReadWordList);
+
+// 200 MB of blank lines: no list, but the verdict needs the size bound only.
+void BM_RefuseHugeWordListFile(benchmark::State& state) {
+    TempDir dir;
+    const auto path = dir.File("blank.txt");
+    {
+        std::ofstream out(path, std::ios::binary);
+        const std::string block(1 << 20, '\n');
+        for (int i = 0; i < 200; ++i) out << block;
+    }
+    for (auto _ : state) {
+        const auto list = palabrum::ReadWordListFile(path);
+        if (list.ok()) state.SkipWithError("a file of blank lines was taken");
+        benchmark::DoNotOptimize(list.error.data());
+    }
+}
+BENCHMARK(BM_RefuseHugeWordListFile)->Unit(benchmark::kMillisecond);
 
 void BM_DecodeBuiltInPicture(benchmark::State& state) {
     const auto file = palabrum::BuiltInPictureFile(palabrum::kBingoPictureId);

@@ -175,6 +175,44 @@ def word_seeds():
     }
 
 
+# -------------------------------------------------------------- start request
+
+
+def field(data):
+    return data.hex() if data else "-"
+
+
+def request(token=b"", file=b""):
+    return ("raise %s %s\n" % (field(token), field(file))).encode()
+
+
+def start_request_seeds():
+    good = request(b"kwin-1234", b"/home/ann/meeting.dat")
+    return {
+        "plain.txt": request(),
+        "token_only.txt": request(b"kwin-1234"),
+        "file_only.txt": request(file=b"/tmp/game.dat"),
+        "token_and_file.txt": good,
+        "file_not_utf8_with_newline.txt": request(file=b"/tmp/caf\xe9\nmeeting.dat"),
+        "file_4096_bytes.txt": request(b"t", b"/" + b"p" * 4095),
+        "file_4097_bytes.txt": request(b"t", b"/" + b"p" * 4096),
+        "token_1024_bytes.txt": request(b"x" * 1024),
+        "token_1025_bytes.txt": request(b"x" * 1025),
+        "trailing_bytes.txt": good + b"raise - -\n",
+        "cut_before_newline.txt": good[:-1],
+        "relative_file.txt": request(file=b"game.dat"),
+        "file_with_nul.txt": request(file=b"/tmp/a\0b"),
+        "uppercase_hex.txt": good.upper().replace(b"RAISE", b"raise"),
+        "odd_hex.txt": b"raise 616 -\n",
+        "empty_field.txt": b"raise  -\n",
+        "missing_field.txt": b"raise -\n",
+        "extra_field.txt": b"raise - - -\n",
+        "old_form.txt": b"raise kwin-1234\n",
+        "no_newline_too_long.txt": b"raise " + b"0" * 12000,
+        "round_trip_token_nul_file.bin": b"tok\0/tmp/x",
+    }
+
+
 def write(directory, seeds):
     os.makedirs(directory, exist_ok=True)
     for name, data in sorted(seeds.items()):
@@ -186,6 +224,7 @@ def write(directory, seeds):
 def main():
     write(os.path.join(HERE, "corpus", "state_file"), state_seeds())
     write(os.path.join(HERE, "corpus", "word_list"), word_seeds())
+    write(os.path.join(HERE, "corpus", "start_request"), start_request_seeds())
     return 0
 
 

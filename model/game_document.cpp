@@ -100,7 +100,7 @@ void CPalabrumDoc::LoadDefaultList() {
     m_board.Deal(BuiltInWordList(), m_options.m_randomBoard != 0, Random());
 }
 
-void CPalabrumDoc::ReadListFile(const std::u16string& path) {
+void CPalabrumDoc::ReadListFile(const std::filesystem::path& path) {
     const WordListRead list = ReadWordListFile(path);
     if (!list.ok()) ShowError(list.error, kFileReadErrorCaption, true);
     m_board.Deal(list.words, m_options.m_randomBoard != 0, Random());
@@ -118,13 +118,13 @@ void CPalabrumDoc::Serialize(Archive& ar) {
 }
 
 void CPalabrumDoc::LoadState() {
-    const auto bytes = ReadFileBytes(m_statePath);
-    if (!bytes || bytes->empty()) {
+    const FileContents file = ReadFileContents(m_statePath, kMaxStateFileBytes);
+    if (file.status != FileContents::Status::kWhole || file.bytes.empty()) {
         LoadDefaultList();
         return;
     }
     // Option fields read before any damage stay in force and decide this deal.
-    if (!ReadState(*bytes)) LoadDefaultList();
+    if (!ReadState(file.bytes)) LoadDefaultList();
 }
 
 bool CPalabrumDoc::ReadState(std::span<const std::uint8_t> bytes) {
@@ -149,12 +149,12 @@ bool CPalabrumDoc::SaveDocumentFile(const std::filesystem::path& path) {
 }
 
 bool CPalabrumDoc::OpenDocumentFile(const std::filesystem::path& path) {
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes) return false;
+    const FileContents file = ReadFileContents(path, kMaxStateFileBytes);
+    if (file.status != FileContents::Status::kWhole) return false;
     PalabrumOptions options = m_options;
     Board board;
     try {
-        auto ar = Archive::Loading(*bytes);
+        auto ar = Archive::Loading(file.bytes);
         options.Serialize(ar);
         board.Serialize(ar);
     } catch (const ArchiveError&) {

@@ -28,6 +28,10 @@ enum CommandId : int {
     kCmdLoadCustomList = 57601,
 };
 
+// A saved game is some 20 KB; no file past this bound is read as one, which
+// bounds every allocation a file can cause.
+inline constexpr std::size_t kMaxStateFileBytes = 1u << 20;
+
 // Thrown by ShowError when it is asked to abandon the running command; only
 // the command dispatcher (CPalabrumDoc::OnCmdMsg) catches it.
 struct CommandAbandoned {};
@@ -75,7 +79,7 @@ public:
     void LoadDefaultList();
     // Deals the word list in `path`; on any fault shows why and abandons the
     // command with the game untouched.
-    void ReadListFile(const std::u16string& path);
+    void ReadListFile(const std::filesystem::path& path);
 
     // The program's one error box; with `abandon` the running command ends
     // after it (throws CommandAbandoned).

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,7 +29,7 @@ public:
     // A modal box with the information icon and one OK button.
     virtual void ShowNotice(std::u16string_view text, std::u16string_view caption) = 0;
     // The open-file dialog; the full path chosen, or nothing on cancel.
-    virtual std::optional<std::u16string> ChooseFileToOpen(const std::vector<FileFilter>& filters) = 0;
+    virtual std::optional<std::filesystem::path> ChooseFileToOpen(const std::vector<FileFilter>& filters) = 0;
     // Runs the Options dialog over the document's options; true when accepted.
     virtual bool RunOptionsDialog(CPalabrumDoc& doc) = 0;
     // The application's New command: a fresh game and freshly initialised views.

@@ -1,7 +1,7 @@
 #include "word_list.h"
 
-#include <filesystem>
-#include <fstream>
+#include "file_io.h"
+#include "file_name.h"
 
 namespace palabrum {
 
@@ -31,7 +31,7 @@ WordListRead Refuse(std::u16string message) {
 
 }  // namespace
 
-WordListRead ReadWordList(std::istream& in, std::u16string_view path) {
+WordListRead ReadWordList(std::span<const std::uint8_t> bytes, std::u16string_view name, bool cutShort) {
     std::vector<std::u16string> lines;
     std::u16string line;
 
@@ -42,28 +42,22 @@ WordListRead ReadWordList(std::istream& in, std::u16string_view path) {
         return lines.size() > kListSize;
     };
 
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        const auto got = static_cast<std::size_t>(in.gcount());
-        for (std::size_t i = 0; i < got; ++i) {
-            const auto b = static_cast<std::uint8_t>(buffer[i]);
-            if (b == '\n') {
-                if (endLine()) return Refuse(u"More than 25 lines.");
-                continue;
-            }
-            if (b == '\r') continue;  // dropped wherever it stands
-            if (b >= 32 && b < 128) {
-                line.push_back(static_cast<char16_t>(b));
-            } else if (b == '\t') {
-                line.push_back(u' ');
-            } else {
-                return Refuse(std::u16string(path) + u" is not a text file");
-            }
-            if (line.size() > kMaxLineLength) return Refuse(u"Line too long: " + line);
+    for (const std::uint8_t b : bytes) {
+        if (b == '\n') {
+            if (endLine()) return Refuse(u"More than 25 lines.");
+            continue;
         }
-        if (!in) break;
+        if (b == '\r') continue;  // dropped wherever it stands
+        if (b >= 32 && b < 128) {
+            line.push_back(static_cast<char16_t>(b));
+        } else if (b == '\t') {
+            line.push_back(u' ');
+        } else {
+            return Refuse(std::u16string(name) + u" is not a text file");
+        }
+        if (line.size() > kMaxLineLength) return Refuse(u"Line too long: " + line);
     }
-    if (in.bad()) return Refuse(u"Error reading " + std::u16string(path));
+    if (cutShort) return Refuse(std::u16string(name) + u" is too large for a word list.");
     if (endLine()) return Refuse(u"More than 25 lines.");
     if (lines.size() < kListSize) {
         return Refuse(Ascii("List has " + std::to_string(lines.size()) + " lines.\n(I need " +
@@ -72,14 +66,11 @@ WordListRead ReadWordList(std::istream& in, std::u16string_view path) {
     return {std::move(lines), {}};
 }
 
-WordListRead ReadWordListFile(const std::u16string& path) {
-    const std::filesystem::path file(path);
-    std::error_code ec;
-    // A directory opens as a stream on Linux and reads as empty: refuse it as unreadable.
-    std::ifstream in;
-    if (!std::filesystem::is_directory(file, ec)) in.open(file, std::ios::binary);
-    if (!in.is_open()) return Refuse(u"Error reading " + path);
-    return ReadWordList(in, path);
+WordListRead ReadWordListFile(const std::filesystem::path& path) {
+    const FileContents file = ReadFileContents(path, kMaxWordListBytes);
+    const std::u16string name = DisplayName(path);
+    if (file.status == FileContents::Status::kUnreadable) return Refuse(u"Error reading " + name);
+    return ReadWordList(file.bytes, name, file.status == FileContents::Status::kTooLarge);
 }
 
 }  // namespace palabrum

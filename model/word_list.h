@@ -3,7 +3,8 @@
 
 #include <array>
 #include <cstdint>
-#include <istream>
+#include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,9 @@ namespace palabrum {
 
 inline constexpr int kListSize = 25;
 inline constexpr std::size_t kMaxLineLength = 240;
+// 25 lines of 240 characters take some 6 KB; a file past this bound is no
+// list a person wrote, and refusing it keeps every answer quick.
+inline constexpr std::size_t kMaxWordListBytes = 1u << 20;
 
 extern const std::array<std::u16string_view, kListSize> kBuiltInWords;
 
@@ -28,14 +32,16 @@ struct WordListRead {
 
 inline constexpr std::u16string_view kFileReadErrorCaption = u"File Read Error";
 
-// Reads a word list from `in` in file order, stopping at the first problem:
+// Reads a word list from `bytes` in file order, stopping at the first problem:
 // a byte that is not 7-bit text, a line over 240 characters, a 26th line, or
-// fewer than 25 lines at the end. `path` only names the file in messages.
-// Memory stays bounded whatever the stream holds.
-WordListRead ReadWordList(std::istream& in, std::u16string_view path);
+// fewer than 25 lines at the end. With `cutShort` the file goes on past
+// `bytes`, and a file with no problem within them is refused as too large.
+// `name` only names the file in messages.
+WordListRead ReadWordList(std::span<const std::uint8_t> bytes, std::u16string_view name, bool cutShort = false);
 
-// Opens `path` and reads it as above; a file that cannot be opened gives
-// "Error reading " followed by the path.
-WordListRead ReadWordListFile(const std::u16string& path);
+// Reads the file at `path` as above, at most kMaxWordListBytes of it, never
+// waiting on a FIFO or a device; a file that cannot be read, or is no regular
+// file, gives "Error reading " followed by its name.
+WordListRead ReadWordListFile(const std::filesystem::path& path);
 
 }  // namespace palabrum

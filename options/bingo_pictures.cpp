@@ -1,18 +1,14 @@
 #include "bingo_pictures.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <bit>
-#include <cerrno>
-#include <exception>
 #include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "model/file_io.h"
+#include "model/file_name.h"
 #include "options/built_in_picture_data.h"
 
 namespace palabrum {
@@ -170,58 +166,6 @@ std::unique_ptr<Picture> DecodePixels(const Fields& file, const Layout& layout) 
     return picture;
 }
 
-enum class FileStatus { kRead, kCannotOpen, kTooLarge };
-
-struct FileBytes {
-    FileStatus status = FileStatus::kCannotOpen;
-    std::vector<std::uint8_t> bytes;
-};
-
-// Reads the whole of a regular file of at most `limit` bytes. A larger file
-// is refused after at most `limit` + 1 bytes; a pipe or device is not waited on.
-FileBytes ReadBounded(const std::u16string& path, std::size_t limit) {
-    std::filesystem::path native;
-    try {
-        native = std::filesystem::path(path);
-    } catch (const std::exception&) {
-        return {};  // a name the file system cannot spell
-    }
-    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return {};
-
-    FileBytes file;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return file;
-    }
-    if (static_cast<std::uint64_t>(info.st_size) > limit) {
-        ::close(fd);
-        file.status = FileStatus::kTooLarge;
-        return file;
-    }
-
-    // The size may change under us, so the limit is enforced on what arrives.
-    std::uint8_t buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            ::close(fd);
-            return {};
-        }
-        if (got == 0) break;
-        file.bytes.insert(file.bytes.end(), buffer, buffer + got);
-        if (file.bytes.size() > limit) {
-            ::close(fd);
-            return {FileStatus::kTooLarge, {}};
-        }
-    }
-    ::close(fd);
-    file.status = FileStatus::kRead;
-    return file;
-}
-
 }  // namespace
 
 DecodedBmp DecodeBmp(std::span<const std::uint8_t> bytes) {
@@ -313,17 +257,19 @@ bool LoadCustomPicture(PlatformPort& port, PictureHolder& holder, const std::u16
     holder.Empty();
     if (path.empty()) return false;
 
-    FileBytes file = ReadBounded(path, kMaxPictureFileBytes);
-    if (file.status == FileStatus::kCannotOpen) {
-        port.ShowError(u"Could not open " + path, kOpenFailedCaption);
+    const std::filesystem::path file = PathFromUtf16(path);
+    const std::u16string name = DisplayName(file);
+    const FileContents contents = ReadFileContents(file, kMaxPictureFileBytes);
+    if (contents.status == FileContents::Status::kUnreadable) {
+        port.ShowError(u"Could not open " + name, kOpenFailedCaption);
         return false;
     }
-    if (file.status == FileStatus::kTooLarge) {
-        port.ShowError(path + u" is too large for a 40 by 40 bitmap.", kBadBitmapCaption);
+    if (contents.status == FileContents::Status::kTooLarge) {
+        port.ShowError(name + u" is too large for a 40 by 40 bitmap.", kBadBitmapCaption);
         return false;
     }
 
-    DecodedBmp decoded = DecodeBmp(file.bytes);
+    DecodedBmp decoded = DecodeBmp(contents.bytes);
     switch (decoded.refusal) {
     case BmpRefusal::kNone:
         holder.Give(std::move(decoded.picture));
@@ -334,7 +280,7 @@ bool LoadCustomPicture(PlatformPort& port, PictureHolder& holder, const std::u16
     case BmpRefusal::kBadBitmap:
         break;
     }
-    port.ShowError(path + u" " + decoded.whyNot, kBadBitmapCaption);
+    port.ShowError(name + u" " + decoded.whyNot, kBadBitmapCaption);
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "model/file_name.h"
 #include "model/game_document.h"
 #include "model/palabrum_options.h"
 #include "model/platform_port.h"
@@ -123,7 +124,7 @@ void COptionsDlg::OnBingoMessagePicked() { UpdatePicturePreview(); }
 void COptionsDlg::OnLoad() {
     const auto path = m_port.ChooseFileToOpen({{u"Bitmap Files (*.bmp)", u"*.bmp"}, {u"All Files (*.*)", u"*.*"}});
     if (!path) return;
-    m_customPath = *path;
+    m_customPath = Utf16FromPath(*path);
     LoadCustomPreview();
 }
 

@@ -14,7 +14,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 seconds=${PALABRUM_FUZZ_SECONDS:-15}
-targets=(state_file word_list picture)
+targets=(state_file word_list picture start_request)
 build=build/fuzz
 
 cmake --preset fuzz

@@ -2,7 +2,9 @@
 
 #include <QGuiApplication>
 #include <QWindow>
+#include <cstdlib>
 
+#include "model/file_name.h"
 #include "model/game_document.h"
 #include "shell/about_dlg.h"
 #include "shell/main_frame.h"
@@ -25,19 +27,28 @@ CPalabrumApp::~CPalabrumApp() = default;
 
 bool CPalabrumApp::InitInstance(const Options& options) {
     if (options.singleInstance) {
-        m_instance = std::make_unique<SingleInstance>(
-            SingleInstance::SocketPathFor(QString::fromStdString(m_statePath.parent_path().string())));
-        if (!m_instance->Claim()) return false;
+        // Without a folder that only this user can write, run on our own.
+        if (const auto folder = SingleInstance::TrustedFolder()) {
+            m_instance = std::make_unique<SingleInstance>(*folder, SingleInstance::NameFor(m_statePath.parent_path()));
+            StartRequest request;
+            if (const char* token = std::getenv("XDG_ACTIVATION_TOKEN")) request.activationToken = token;
+            std::error_code error;
+            // The running copy has its own working folder.
+            if (!options.file.empty()) request.file = std::filesystem::absolute(options.file, error);
+            if (error) request.file.reset();
+            if (!m_instance->Claim(request)) return false;
+        }
     }
 
     m_view = new CPalabrumView(*m_doc, *m_port);
     m_frame = std::make_unique<CMainFrame>(*m_doc, m_view);
     if (m_qtPort) {
         m_qtPort->SetOwner(m_frame.get());
+        m_qtPort->SetUnattended(options.unattended);
         m_qtPort->SetHelpTopics([this] { m_frame->OnHelpTopics(); });
     }
     QObject::connect(m_frame.get(), &CMainFrame::openFileRequested, m_frame.get(),
-                     [this](const QString& path) { OpenFile(path.toStdString()); });
+                     [this](const std::filesystem::path& path) { OpenFileAfterAsking(path); });
     QObject::connect(m_frame.get(), &CMainFrame::aboutRequested, m_frame.get(), [this] { OnAppAbout(); });
     if (m_instance) {
         QObject::connect(m_instance.get(), &SingleInstance::activationRequested, m_frame.get(),
@@ -48,13 +59,15 @@ bool CPalabrumApp::InitInstance(const Options& options) {
                              m_frame->raise();
                              m_frame->activateWindow();
                          });
+        QObject::connect(m_instance.get(), &SingleInstance::openRequested, m_frame.get(),
+                         [this](const std::filesystem::path& path) { OpenFileAfterAsking(path); });
     }
 
     // Twice the handheld's client area: comfortable on a desktop.
     m_frame->resize(480, 600);
     m_frame->show();
     DoFileNew();
-    if (!options.file.empty()) OpenFile(options.file);
+    if (!options.file.empty()) OpenFileAfterAsking(options.file);
     return true;
 }
 
@@ -62,13 +75,17 @@ void CPalabrumApp::DoFileNew() { m_doc->NewDocument(); }
 
 bool CPalabrumApp::OpenFile(const std::filesystem::path& path) {
     if (!m_doc->OpenDocumentFile(path)) {
-        m_doc->ShowError(u"Could not open the game " + path.u16string() +
+        m_doc->ShowError(u"Could not open the game " + DisplayName(path) +
                              u".\nIt is missing, unreadable or not a saved Palabrum game.",
                          u"File Open Error", false);
         return false;
     }
-    m_frame->AddRecentFile(QString::fromStdString(path.string()));
+    m_frame->AddRecentFile(path);
     return true;
+}
+
+bool CPalabrumApp::OpenFileAfterAsking(const std::filesystem::path& path) {
+    return m_doc->ConfirmCancelGame() && OpenFile(path);
 }
 
 void CPalabrumApp::OnAppAbout() {

@@ -20,6 +20,7 @@ public:
     struct Options {
         std::filesystem::path file;  // a saved game to open after the state file
         bool singleInstance = true;
+        bool unattended = false;  // nobody at the screen: boxes go to standard error
     };
 
     // Without a `port` of the caller's (tests pass a scripted one), boxes and
@@ -34,6 +35,8 @@ public:
     void OnAppAbout();
     // Opens a saved game through the document; tells the player when it cannot.
     bool OpenFile(const std::filesystem::path& path);
+    // The same, once the player agreed to drop a game under way.
+    bool OpenFileAfterAsking(const std::filesystem::path& path);
 
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CPalabrumDoc& Document() const { return *m_doc; }

@@ -1,6 +1,7 @@
 // palabrum [FILE] [--screenshot PNG] [--check-list FILE]: starts the game,
 // restoring the last one, or checks a word list.
 #include <QApplication>
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
@@ -8,10 +9,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "model/file_io.h"
+#include "model/file_name.h"
 #include "model/word_list.h"
 #include "palabrum/product_info.h"
 #include "shell/app.h"
 #include "shell/main_frame.h"
+#include "shell/quit_signals.h"
 
 namespace {
 
@@ -30,8 +34,7 @@ constexpr char kUsage[] =
 
 // Reads a word list exactly as Load Custom List does and prints its verdict.
 int CheckWordList(const char* path) {
-    const std::u16string name = QString::fromLocal8Bit(path).toStdU16String();
-    const palabrum::WordListRead list = palabrum::ReadWordListFile(name);
+    const palabrum::WordListRead list = palabrum::ReadWordListFile(path);
     if (list.ok()) {
         std::printf("%s: 25 good words\n", path);
         return 0;
@@ -40,6 +43,26 @@ int CheckWordList(const char* path) {
                                                static_cast<qsizetype>(palabrum::kFileReadErrorCaption.size()));
     std::printf("%s: %s\n", qPrintable(caption), qPrintable(QString::fromStdU16String(list.error)));
     return 1;
+}
+
+// Qt would decode the command line, losing the bytes of names that are not
+// UTF-8; each argument is taken as the bytes it is instead.
+QStringList Arguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromStdU16String(palabrum::Utf16FromPath(argv[i]));
+    return arguments;
+}
+
+std::filesystem::path PathArgument(const QString& argument) {
+    return palabrum::PathFromUtf16(argument.toStdU16String());
+}
+
+// The window as a PNG, written as every file of ours is.
+bool WriteScreenshot(QWidget& window, const std::filesystem::path& path) {
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!window.grab().save(&png, "PNG")) return false;
+    return palabrum::WriteFileAtomically(path, palabrum::Bytes(png.data().begin(), png.data().end()));
 }
 
 bool HasDisplay() {
@@ -83,24 +106,37 @@ int main(int argc, char* argv[]) {
                                         QStringLiteral("PNG"));
     parser.addOption(shotOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A saved game to open."));
-    if (!parser.parse(QApplication::arguments()) || parser.positionalArguments().size() > 1) {
+    if (!parser.parse(Arguments(argc, argv)) || parser.positionalArguments().size() > 1) {
         std::fprintf(stderr, "%s\n%s", qPrintable(parser.errorText()), kUsage);
         return 2;
     }
 
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    palabrum::CPalabrumApp palabrum((QDir(dataDir).filePath(QStringLiteral("Palabrum.dat"))).toStdU16String());
+    palabrum::CPalabrumApp palabrum(
+        palabrum::ResolveDisplayedName(QDir(dataDir).filePath(QStringLiteral("Palabrum.dat")).toStdU16String()));
     palabrum::CPalabrumApp::Options options;
-    if (!parser.positionalArguments().isEmpty()) options.file = parser.positionalArguments().first().toStdString();
-    const QString shotPath = parser.value(shotOption);
-    options.singleInstance = shotPath.isEmpty();  // a screenshot never disturbs a running game
-    if (!palabrum.InitInstance(options)) return 0;
+    if (!parser.positionalArguments().isEmpty()) options.file = PathArgument(parser.positionalArguments().first());
+    screenshot = parser.isSet(shotOption);
+    const std::filesystem::path shotPath = PathArgument(parser.value(shotOption));
+    options.singleInstance = !screenshot;  // a screenshot never disturbs a running game
+    options.unattended = screenshot;       // nor waits for anyone to answer a box
 
-    if (!shotPath.isEmpty()) {
+    // A signal saves the game as closing the window does, even while a box
+    // or dialog is open: every event loop is told to end.
+    palabrum::QuitSignals quitSignals;
+    bool quitting = false;
+    QObject::connect(&quitSignals, &palabrum::QuitSignals::quitRequested, [&] {
+        quitting = true;
+        if (palabrum.MainFrame()) palabrum.MainFrame()->close();
+        QApplication::exit(0);
+    });
+    if (!palabrum.InitInstance(options) || quitting) return 0;
+
+    if (screenshot) {
         palabrum.MainFrame()->SetSaveOnClose(false);
         QTimer::singleShot(0, palabrum.MainFrame(), [&] {
-            const bool saved = palabrum.MainFrame()->grab().save(shotPath, "PNG");
-            if (!saved) std::fprintf(stderr, "palabrum: could not write %s\n", qPrintable(shotPath));
+            const bool saved = WriteScreenshot(*palabrum.MainFrame(), shotPath);
+            if (!saved) std::fprintf(stderr, "palabrum: could not write %s\n", shotPath.c_str());
             QApplication::exit(saved ? 0 : 1);
         });
     }

@@ -15,6 +15,7 @@
 #include "model/game_document.h"
 #include "model/platform_port.h"
 #include "shell/help_file.h"
+#include "shell/native_path.h"
 #include "views/card_sheet.h"
 #include "views/form_view.h"
 
@@ -65,7 +66,10 @@ void CMainFrame::BuildMenusAndToolbar() {
     for (int i = 0; i < kRecentFiles; ++i) {
         auto* recent = file->addAction(QString());
         recent->setVisible(false);
-        connect(recent, &QAction::triggered, this, [this, recent] { emit openFileRequested(recent->data().toString()); });
+        connect(recent, &QAction::triggered, this, [this, recent] {
+            const QByteArray name = recent->data().toByteArray();
+            emit openFileRequested(std::filesystem::path(name.begin(), name.end()));
+        });
         m_recentActions << recent;
     }
     file->addSeparator();
@@ -120,26 +124,41 @@ void CMainFrame::OnHelpTopics() {
     m_help->activateWindow();
 }
 
-QStringList CMainFrame::RecentFiles() const { return QSettings().value(kRecentKey).toStringList(); }
+// Kept as the names' bytes, which need not be text; lists of strings from
+// earlier versions still read.
+std::vector<std::filesystem::path> CMainFrame::RecentFiles() const {
+    std::vector<std::filesystem::path> files;
+    for (const QVariant& entry : QSettings().value(kRecentKey).toList()) {
+        if (entry.typeId() == QMetaType::QByteArray) {
+            const QByteArray name = entry.toByteArray();
+            files.emplace_back(std::string(name.begin(), name.end()));
+        } else {
+            files.push_back(PathFromUtf16(entry.toString().toStdU16String()));
+        }
+    }
+    return files;
+}
 
-void CMainFrame::AddRecentFile(const QString& path) {
-    QStringList files = RecentFiles();
-    files.removeAll(path);
-    files.prepend(path);
-    while (files.size() > kRecentFiles) files.removeLast();
-    QSettings().setValue(kRecentKey, files);
+void CMainFrame::AddRecentFile(const std::filesystem::path& path) {
+    std::vector<std::filesystem::path> files = RecentFiles();
+    std::erase(files, path);
+    files.insert(files.begin(), path);
+    if (files.size() > kRecentFiles) files.resize(kRecentFiles);
+    QVariantList names;
+    for (const auto& file : files) names << QByteArray::fromStdString(file.native());
+    QSettings().setValue(kRecentKey, names);
     UpdateRecentMenu();
 }
 
 void CMainFrame::UpdateRecentMenu() {
-    const QStringList files = RecentFiles();
-    m_recentPlaceholder->setVisible(files.isEmpty());
-    for (int i = 0; i < kRecentFiles; ++i) {
-        QAction* action = m_recentActions[i];
+    const std::vector<std::filesystem::path> files = RecentFiles();
+    m_recentPlaceholder->setVisible(files.empty());
+    for (std::size_t i = 0; i < kRecentFiles; ++i) {
+        QAction* action = m_recentActions[static_cast<qsizetype>(i)];
         action->setVisible(i < files.size());
         if (i < files.size()) {
-            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]));
-            action->setData(files[i]);
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(ShownName(files[i])));
+            action->setData(QByteArray::fromStdString(files[i].native()));
         }
     }
 }
@@ -148,11 +167,12 @@ void CMainFrame::OnSave() {
     const QString path = QFileDialog::getSaveFileName(this, tr("Save Game"), QString(),
                                                       tr("Palabrum games (*.dat);;All files (*)"));
     if (path.isEmpty()) return;
-    if (!m_doc.SaveDocumentFile(path.toStdU16String())) {
-        m_doc.ShowError(u"Error saving " + path.toStdU16String(), u"Can't Save Game", false);
+    const std::filesystem::path file = PathOfChosenFile(path);
+    if (!m_doc.SaveDocumentFile(file)) {
+        m_doc.ShowError(u"Error saving " + DisplayName(file), u"Can't Save Game", false);
         return;
     }
-    AddRecentFile(path);
+    AddRecentFile(file);
 }
 
 void CMainFrame::OnPrintCards() {
@@ -165,7 +185,8 @@ void CMainFrame::OnPrintCards() {
     if (path.isEmpty()) return;
     QString error;
     // Each card is a fresh deal of the current words; the game itself is untouched.
-    if (!PrintCards(m_doc.GetBoard().Words(), count, [this] { return m_doc.Port().Random(); }, path, &error)) {
+    if (!PrintCards(m_doc.GetBoard().Words(), count, [this] { return m_doc.Port().Random(); }, PathOfChosenFile(path),
+                    &error)) {
         m_doc.ShowError(error.toStdU16String(), u"Can't Print Cards", false);
     }
 }
@@ -175,7 +196,7 @@ void CMainFrame::OnExportCard() {
                                                       tr("PNG images (*.png);;PDF documents (*.pdf)"));
     if (path.isEmpty()) return;
     QString error;
-    if (!ExportCard(m_doc, path, &error)) m_doc.ShowError(error.toStdU16String(), u"Can't Export Card", false);
+    if (!ExportCard(m_doc, PathOfChosenFile(path), &error)) m_doc.ShowError(error.toStdU16String(), u"Can't Export Card", false);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

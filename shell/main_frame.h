@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTextBrowser>
+#include <filesystem>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -29,13 +31,13 @@ public:
     void SetSaveOnClose(bool save) { m_saveOnClose = save; }
 
     // Remembers a file opened or saved by the player, newest first.
-    void AddRecentFile(const QString& path);
-    QStringList RecentFiles() const;
+    void AddRecentFile(const std::filesystem::path& path);
+    std::vector<std::filesystem::path> RecentFiles() const;
 
     QAction* Action(int commandId) const;
 
 signals:
-    void openFileRequested(const QString& path);
+    void openFileRequested(const std::filesystem::path& path);
     void aboutRequested();
 
 protected:

@@ -3,8 +3,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <cstdio>
 
 #include "model/game_document.h"
+#include "shell/native_path.h"
 #include "options/options_dlg.h"
 
 namespace palabrum {
@@ -20,24 +22,35 @@ int ShowBox(QWidget* owner, QMessageBox::Icon icon, std::u16string_view text, st
     return box.exec();
 }
 
+// Nobody is there to answer a box: say it on standard error instead.
+void Tell(std::u16string_view text, std::u16string_view caption) {
+    std::fprintf(stderr, "palabrum: %s: %s\n", qPrintable(Q(caption)), qPrintable(Q(text)));
+}
+
 }  // namespace
 
 QtPlatformPort::QtPlatformPort(std::function<void()> fileNew) : m_fileNew(std::move(fileNew)) {}
 
 void QtPlatformPort::ShowError(std::u16string_view text, std::u16string_view caption) {
+    if (m_unattended) return Tell(text, caption);
     ShowBox(m_owner, QMessageBox::Critical, text, caption, QMessageBox::Ok);
 }
 
 bool QtPlatformPort::AskYesNo(std::u16string_view text, std::u16string_view caption) {
+    if (m_unattended) {
+        Tell(text, caption);
+        return true;
+    }
     return ShowBox(m_owner, QMessageBox::NoIcon, text, caption, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
 void QtPlatformPort::ShowNotice(std::u16string_view text, std::u16string_view caption) {
+    if (m_unattended) return Tell(text, caption);
     ShowBox(m_owner, QMessageBox::Information, text, caption, QMessageBox::Ok);
 }
 
-std::optional<std::u16string> QtPlatformPort::ChooseFileToOpen(const std::vector<FileFilter>& filters) {
+std::optional<std::filesystem::path> QtPlatformPort::ChooseFileToOpen(const std::vector<FileFilter>& filters) {
     QStringList parts;
     for (const auto& f : filters) {
         // Qt matches every file with "*", not "*.*".
@@ -46,7 +59,7 @@ std::optional<std::u16string> QtPlatformPort::ChooseFileToOpen(const std::vector
     }
     const QString path = QFileDialog::getOpenFileName(m_owner, QString(), QString(), parts.join(QStringLiteral(";;")));
     if (path.isEmpty()) return std::nullopt;
-    return path.toStdU16String();
+    return PathOfChosenFile(path);
 }
 
 bool QtPlatformPort::RunOptionsDialog(CPalabrumDoc& doc) {

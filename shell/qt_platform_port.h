@@ -17,13 +17,16 @@ public:
 
     // Boxes and dialogs are owned by this window once it exists.
     void SetOwner(QWidget* owner) { m_owner = owner; }
+    // With nobody at the screen (a screenshot run), boxes go to standard error
+    // and questions are answered Yes, so nothing ever waits for a person.
+    void SetUnattended(bool unattended) { m_unattended = unattended; }
     // What the Options dialog's Help button runs.
     void SetHelpTopics(std::function<void()> helpTopics) { m_helpTopics = std::move(helpTopics); }
 
     void ShowError(std::u16string_view text, std::u16string_view caption) override;
     bool AskYesNo(std::u16string_view text, std::u16string_view caption) override;
     void ShowNotice(std::u16string_view text, std::u16string_view caption) override;
-    std::optional<std::u16string> ChooseFileToOpen(const std::vector<FileFilter>& filters) override;
+    std::optional<std::filesystem::path> ChooseFileToOpen(const std::vector<FileFilter>& filters) override;
     bool RunOptionsDialog(CPalabrumDoc& doc) override;
     void FileNew() override { m_fileNew(); }
     std::uint32_t Random() override { return m_random(); }
@@ -32,6 +35,7 @@ private:
     QPointer<QWidget> m_owner;
     std::function<void()> m_fileNew;
     std::function<void()> m_helpTopics;
+    bool m_unattended = false;
     std::mt19937 m_random{std::random_device{}()};
 };
 

@@ -1,17 +1,20 @@
 #include "views/card_sheet.h"
 
-#include <QDir>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <set>
 
+#include "model/file_io.h"
+#include "model/file_name.h"
 #include "model/game_document.h"
 #include "views/board_window.h"
 
@@ -65,9 +68,15 @@ bool IsLine(int start, int step) {
     return false;
 }
 
-bool Fail(const QString& path, const QString& why, QString* error) {
-    if (error) *error = QStringLiteral("Could not write %1: %2").arg(QDir::toNativeSeparators(path), why);
+bool Fail(const std::filesystem::path& path, const QString& why, QString* error) {
+    if (error) *error = QStringLiteral("Could not write %1: %2").arg(QString::fromStdU16String(DisplayName(path)), why);
     return false;
+}
+
+// Writes what was drawn through the program's one safe writer.
+bool Save(const std::filesystem::path& path, const QByteArray& drawn, QString* error) {
+    if (WriteFileAtomically(path, Bytes(drawn.begin(), drawn.end()))) return true;
+    return Fail(path, QString::fromLocal8Bit(std::strerror(errno)) + QLatin1Char('.'), error);
 }
 
 // One card to an A4 page each, into `device`.
@@ -246,8 +255,8 @@ std::vector<CardOrder> DealCards(const std::vector<std::u16string>& words, int c
     return cards;
 }
 
-bool PrintCards(const std::vector<std::u16string>& words, int count, RandomSource random, const QString& pdfPath,
-                QString* error) {
+bool PrintCards(const std::vector<std::u16string>& words, int count, RandomSource random,
+                const std::filesystem::path& pdfPath, QString* error) {
     if (count < 1 || count > kMaxCards)
         return Fail(pdfPath, QStringLiteral("a print run is 1 to %1 cards, not %2.").arg(kMaxCards).arg(count), error);
     if (words.size() != static_cast<std::size_t>(kSquares))
@@ -262,24 +271,22 @@ bool PrintCards(const std::vector<std::u16string>& words, int count, RandomSourc
         for (int s = 0; s < kSquares; ++s)
             faces[i].words[s] = QString::fromStdU16String(words[static_cast<std::size_t>(orders[i][s])]);
     }
-    QSaveFile file(pdfPath);
-    if (!file.open(QIODevice::WriteOnly)) return Fail(pdfPath, file.errorString(), error);
-    if (!WritePdf(file, QStringLiteral("Palabrum cards"), faces)) {
-        file.cancelWriting();
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!WritePdf(pdf, QStringLiteral("Palabrum cards"), faces))
         return Fail(pdfPath, QStringLiteral("the PDF could not be drawn."), error);
-    }
-    if (!file.commit()) return Fail(pdfPath, file.errorString(), error);
-    return true;
+    return Save(pdfPath, pdf.data(), error);
 }
 
-bool ExportCard(const CPalabrumDoc& doc, const QString& path, QString* error) {
-    const bool png = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
-    const bool pdf = path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+bool ExportCard(const CPalabrumDoc& doc, const std::filesystem::path& path, QString* error) {
+    const QString name = QString::fromStdU16String(DisplayName(path.filename()));
+    const bool png = name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    const bool pdf = name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
     if (!png && !pdf) return Fail(path, QStringLiteral("the name must end in .png or .pdf."), error);
 
     const CardFace face = FaceOfGame(doc);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return Fail(path, file.errorString(), error);
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     bool drawn = false;
     if (png) {
         QImage image(kExportImageSize, QImage::Format_RGB32);
@@ -291,15 +298,8 @@ bool ExportCard(const CPalabrumDoc& doc, const QString& path, QString* error) {
     } else {
         drawn = WritePdf(file, QStringLiteral("Palabrum board"), {face});
     }
-    if (!drawn) {
-        // A write that failed says why; otherwise the encoder gave up.
-        const QString why = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                 : QStringLiteral("the card could not be drawn.");
-        file.cancelWriting();
-        return Fail(path, why, error);
-    }
-    if (!file.commit()) return Fail(path, file.errorString(), error);
-    return true;
+    if (!drawn) return Fail(path, QStringLiteral("the card could not be drawn."), error);
+    return Save(path, file.data(), error);
 }
 
 }  // namespace palabrum

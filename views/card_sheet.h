@@ -13,6 +13,7 @@
 #include <QSizeF>
 #include <QString>
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -101,12 +102,12 @@ std::vector<CardOrder> DealCards(const std::vector<std::u16string>& words, int c
 // Writes `count` (1 to 99) fresh deals of `words`, one card to an A4 page, to
 // the PDF `pdfPath`. The game is never involved. On failure returns false,
 // leaves no partial file and puts a one-line reason naming the file in *error.
-bool PrintCards(const std::vector<std::u16string>& words, int count, RandomSource random, const QString& pdfPath,
-                QString* error);
+bool PrintCards(const std::vector<std::u16string>& words, int count, RandomSource random,
+                const std::filesystem::path& pdfPath, QString* error);
 
 // Writes the board in play, marks and bingo line included, to `path`: a
 // 1000 by 1100 PNG for a name ending in .png, an A4 PDF page for .pdf (any
 // case). Errors as for PrintCards.
-bool ExportCard(const CPalabrumDoc& doc, const QString& path, QString* error);
+bool ExportCard(const CPalabrumDoc& doc, const std::filesystem::path& path, QString* error);
 
 }  // namespace palabrum

@@ -1,14 +1,14 @@
 // The whole program started as a player starts it, with a scripted port:
-// start-up, restart, the menus, help, a second start, files on the command line.
+// start-up, restart, the menus, help, files on the command line.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <deque>
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QTimer>
 #include <QToolBar>
 #include <QDir>
-#include <QFileInfo>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -21,7 +21,6 @@
 #include "shell/app.h"
 #include "shell/help_file.h"
 #include "shell/main_frame.h"
-#include "shell/single_instance.h"
 #include "tests/support/scripted_port.h"
 #include "tests/support/temp_dir.h"
 #include "views/form_view.h"
@@ -34,10 +33,13 @@ using testing::ShownBox;
 
 // One run of the program on a data folder; Close() is the player closing the window.
 struct Program {
-    explicit Program(const std::filesystem::path& statePath, const QString& file = {}) : app(statePath, &port) {
+    explicit Program(const std::filesystem::path& statePath, const std::filesystem::path& file = {},
+                     std::deque<bool> answers = {})
+        : app(statePath, &port) {
         port.doc = &app.Document();
+        port.answers = std::move(answers);
         CPalabrumApp::Options options;
-        options.file = file.toStdString();
+        options.file = file;
         options.singleInstance = false;
         started = app.InitInstance(options);
     }
@@ -87,33 +89,59 @@ TEST_F(App, ADamagedStateFileStartsTheBuiltInListSilently) {
     EXPECT_EQ(p.app.Document().Options().m_listPosition, kListTop);  // complete before the damage
 }
 
-TEST_F(App, AnUnreadableFileOnTheCommandLineIsNamedAndTheSavedGameKept) {
+// A game under way is dropped only when the player agrees; a file that is no
+// game (a FIFO among them, never waited on) is named and changes nothing.
+TEST_F(App, AFileOnTheCommandLineAsksFirstDuringAGameAndAnUnreadableOneIsNamed) {
     {
         Program first(state());
         first.app.Document().SetMark(3, 1);
+        ASSERT_TRUE(first.app.Document().SaveDocumentFile(dir.File("fresh.dat")));
+        first.app.Document().SetMark(4, 1);
         first.Close();
     }
-    const QString bad = QString::fromStdString(dir.File("notagame.dat").string());
     std::ofstream(dir.File("notagame.dat")) << "hello";
-    Program p(state(), bad);
-    ASSERT_EQ(p.port.boxes.size(), 1u);
-    EXPECT_EQ(p.port.boxes[0].kind, ShownBox::kError);
-    EXPECT_NE(p.port.boxes[0].text.find(bad.toStdU16String()), std::u16string::npos);
-    EXPECT_EQ(p.app.Document().GetMark(3), 1);
+    ASSERT_EQ(::mkfifo(dir.File("fifo.dat").c_str(), 0600), 0);
+    const ShownBox question{ShownBox::kQuestion, u"Cancel current game?", u"Cancel game?"};
+    for (const char* name : {"notagame.dat", "fifo.dat"}) {
+        Program p(state(), dir.File(name), {true});
+        ASSERT_EQ(p.port.boxes.size(), 2u);
+        EXPECT_EQ(p.port.boxes[0], question);
+        EXPECT_EQ(p.port.boxes[1].kind, ShownBox::kError);
+        EXPECT_NE(p.port.boxes[1].text.find(dir.File(name).u16string()), std::u16string::npos);
+        EXPECT_EQ(p.app.Document().GetMark(4), 1);
+    }
+    Program declined(state(), dir.File("fresh.dat"), {false});
+    EXPECT_EQ(declined.port.boxes, std::vector<ShownBox>{question});
+    EXPECT_EQ(declined.app.Document().GetMark(4), 1);
 }
 
-TEST_F(App, AGoodFileOnTheCommandLineOpensThatGame) {
+// File names are bytes: one that is not UTF-8 opens, is remembered and opens
+// again from the recent-file list, shown as readably as it can be.
+TEST_F(App, AGoodFileOnTheCommandLineOpensAndComesBackFromTheRecentList) {
+    const std::filesystem::path game = dir.File("caf\xE9.dat");
     {
         Program first(state());
         first.app.Document().SetMark(9, 1);
-        ASSERT_TRUE(first.app.Document().SaveDocumentFile(dir.File("meeting.dat")));
+        ASSERT_TRUE(first.app.Document().SaveDocumentFile(game));
         first.app.MainFrame()->SetSaveOnClose(false);
     }
-    Program p(state(), QString::fromStdString(dir.File("meeting.dat").string()));
+    Program p(state(), game);
     EXPECT_TRUE(p.port.boxes.empty());
     EXPECT_EQ(p.app.Document().GetMark(9), 1);
     EXPECT_EQ(p.app.View()->WordList()->selectedItems().size(), 1);
-    EXPECT_EQ(p.app.MainFrame()->RecentFiles().value(0), QString::fromStdString(dir.File("meeting.dat").string()));
+    ASSERT_EQ(p.app.MainFrame()->RecentFiles().size(), 1u);
+    EXPECT_EQ(p.app.MainFrame()->RecentFiles()[0], game);
+
+    p.app.Document().SetMark(9, 0);
+    QAction* recent = nullptr;
+    for (QAction* item : p.app.MainFrame()->menuBar()->actions().value(0)->menu()->actions()) {
+        if (item->text().startsWith(QStringLiteral("&1 "))) recent = item;
+    }
+    ASSERT_NE(recent, nullptr);
+    EXPECT_TRUE(recent->text().endsWith(QStringLiteral("caf\uFFFD.dat")));
+    p.port.answers = {true};
+    recent->trigger();
+    EXPECT_EQ(p.app.Document().GetMark(9), 1);
 }
 
 TEST_F(App, MenusCarryTheirTextsAndShortcuts) {
@@ -198,52 +226,6 @@ TEST(HelpFile, IsFoundInstalledThenInTheSourceTreeThenBuiltIn) {
     const QUrl installed = HelpFileUrl(bin);
     EXPECT_EQ(installed.toLocalFile(), QString::fromStdString((prefix.File("share") / "palabrum" / "Palabrum.htm").string()));
     EXPECT_EQ(installed.fragment(), QStringLiteral("start_topic"));
-}
-
-bool WaitFor(const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    return done();
-}
-
-TEST(SingleInstance, ASecondStartReachesTheFirstAndEnds) {
-    testing::TempDir dir;
-    const QString name = SingleInstance::SocketPathFor(QString::fromStdString(dir.Path().string()));
-    SingleInstance first(name);
-    ASSERT_TRUE(first.Claim());
-    QByteArray token = "none";
-    QObject::connect(&first, &SingleInstance::activationRequested, [&](const QByteArray& t) { token = t; });
-
-    qputenv("XDG_ACTIVATION_TOKEN", "token-123");
-    SingleInstance second(name);
-    EXPECT_FALSE(second.Claim());
-    qunsetenv("XDG_ACTIVATION_TOKEN");
-    EXPECT_TRUE(WaitFor([&] { return token != "none"; }));
-    EXPECT_EQ(token, QByteArray("token-123"));
-}
-
-TEST(SingleInstance, AStaleSocketLeftByACrashNeverBlocksAStart) {
-    testing::TempDir dir;
-    const QString name = SingleInstance::SocketPathFor(QString::fromStdString(dir.Path().string()));
-    std::ofstream(name.toStdString()) << "left behind";
-    SingleInstance start(name);
-    EXPECT_TRUE(start.Claim());
-    SingleInstance another(name);
-    EXPECT_FALSE(another.Claim());
-}
-
-TEST(SingleInstance, SocketsDifferPerDataFolderAndGoAwayWithTheirCopy) {
-    EXPECT_NE(SingleInstance::SocketPathFor("/a"), SingleInstance::SocketPathFor("/b"));
-    EXPECT_EQ(SingleInstance::SocketPathFor("/a"), SingleInstance::SocketPathFor("/a"));
-    testing::TempDir dir;
-    const QString path = SingleInstance::SocketPathFor(QString::fromStdString(dir.Path().string()));
-    {
-        SingleInstance running(path);
-        ASSERT_TRUE(running.Claim());
-        EXPECT_TRUE(QFileInfo::exists(path));
-    }
-    EXPECT_FALSE(QFileInfo::exists(path));
 }
 
 }  // namespace

@@ -40,6 +40,7 @@ RandomSource Scripted(std::vector<CardOrder> deals) {
 }
 
 QString FileName(const TempDir& dir, const std::string& name) { return QString::fromStdString(dir.File(name).string()); }
+std::filesystem::path Native(const QString& name) { return name.toStdString(); }
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -100,7 +101,7 @@ TEST(CardPrint, OnePagePerCardAndNoTemporaryFileLeft) {
         TempDir dir;
         const QString path = FileName(dir, "cards.pdf");
         QString error;
-        ASSERT_TRUE(PrintCards(BuiltInWordList(), count, Seeded(11), path, &error)) << error.toStdString();
+        ASSERT_TRUE(PrintCards(BuiltInWordList(), count, Seeded(11), Native(path), &error)) << error.toStdString();
         const QByteArray pdf = ReadAll(path);
         EXPECT_TRUE(pdf.startsWith("%PDF-") && pdf.contains("/Type /Pages")) << "a page tree the count can trust";
         EXPECT_EQ(PdfPages(pdf), count);
@@ -127,7 +128,7 @@ TEST(CardPrint, RefusedRunsLeaveTheOldFileAlone) {
                           Case{"unwritable path", all, 3, Seeded(1), "", "plain/cards.pdf"}}) {
         SCOPED_TRACE(c.name);
         QString error;
-        EXPECT_FALSE(PrintCards(c.words, c.count, c.random, FileName(dir, c.file), &error));
+        EXPECT_FALSE(PrintCards(c.words, c.count, c.random, Native(FileName(dir, c.file)), &error));
         ExpectReason(error, FileName(dir, c.file));
         EXPECT_TRUE(error.contains(QLatin1String(c.says))) << error.toStdString();
         EXPECT_EQ(ReadAll(FileName(dir, "old.pdf")), QByteArray("the previous run"));
@@ -231,7 +232,7 @@ TEST(CardExport, PngShowsMarksInTheBoardColourWithContrastingWordsAndFramesTheBi
         for (int s : c.marks) g.doc.SetMark(s, 1);
         ASSERT_EQ(g.doc.IsBingo(), c.lineLength > 0);
         QString error;
-        ASSERT_TRUE(ExportCard(g.doc, FileName(g.dir, "board.png"), &error)) << error.toStdString();
+        ASSERT_TRUE(ExportCard(g.doc, Native(FileName(g.dir, "board.png")), &error)) << error.toStdString();
         const QImage image(FileName(g.dir, "board.png"));
         ASSERT_EQ(image.size(), kExportImageSize);
         EXPECT_EQ(image.pixel(QPointF(layout.left, layout.top + 2.5 * layout.pitch).toPoint()), kCardLine);
@@ -272,28 +273,33 @@ TEST(CardExport, WritesEitherEndingInAnyCaseLeavingTheGameAsItWasAndRefusesTheRe
         for (const std::string name : {"board.pdf", "BOARD.PDF", "Board.Pdf", "board.PNG"}) {
             const QString path = FileName(g.dir, name);
             QString error;
-            ASSERT_TRUE(ExportCard(g.doc, path, &error)) << name << ": " << error.toStdString();
+            ASSERT_TRUE(ExportCard(g.doc, Native(path), &error)) << name << ": " << error.toStdString();
             EXPECT_TRUE(name.ends_with("PNG") ? !QImage(path).isNull() : PdfPages(ReadAll(path)) == 1) << name;
         }
         // Dealt from the game's own source, as the menu does.
         QString error;
         EXPECT_TRUE(PrintCards(g.doc.GetBoard().Words(), 3, [&] { return g.doc.Port().Random(); },
-                               FileName(g.dir, "cards.pdf"), &error))
+                               Native(FileName(g.dir, "cards.pdf")), &error))
             << error.toStdString();
         EXPECT_EQ(StateOf(g.doc), before);
         EXPECT_EQ(g.doc.IsBingo(), bingo);
     }
     TempDir out;
     std::ofstream(out.File("plain")) << "not a folder";
-    for (const std::string name :
-         {"board.jpg", "board", "board.png.txt", "png", "board.pdfx", "plain/board.png", "plain/board.pdf"}) {
+    std::ofstream(out.File("kept.png")) << "made read-only";
+    std::filesystem::permissions(out.File("kept.png"), std::filesystem::perms::owner_read | std::filesystem::perms::group_read | std::filesystem::perms::others_read);
+    for (const std::string name : {"board.jpg", "board", "board.png.txt", "png", "board.pdfx", "plain/board.png",
+                                   "plain/board.pdf", "kept.png"}) {
         SCOPED_TRACE(name);
         QString error;
-        EXPECT_FALSE(ExportCard(g.doc, FileName(out, name), &error));
+        EXPECT_FALSE(ExportCard(g.doc, Native(FileName(out, name)), &error));
         ExpectReason(error, FileName(out, name));
-        EXPECT_TRUE(name.starts_with("plain/") || (error.contains(".png") && error.contains(".pdf"))) << "the endings";
+        EXPECT_TRUE(name.starts_with("plain/") || name == "kept.png" ||
+                    (error.contains(".png") && error.contains(".pdf")))
+            << "the endings";
     }
-    EXPECT_EQ(Entries(out), std::set<std::string>{"plain"});
+    EXPECT_EQ(Entries(out), (std::set<std::string>{"kept.png", "plain"}));
+    EXPECT_EQ(ReadAll(FileName(out, "kept.png")), QByteArray("made read-only"));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <fstream>
 
+#include "model/file_name.h"
 #include "options/bingo_pictures.h"
 #include "options/color_wnd.h"
 #include "options/options_dlg.h"
@@ -102,7 +103,7 @@ TEST_F(OptionsDialog, AStoredCustomPictureThatIsGoneIsReportedFirstAndOkIsRefuse
 
 TEST_F(OptionsDialog, ChoosingCustomLoadsARememberedPathAtOnce) {
     const auto path = w.dir.Write("red.bmp", SolidBmp(255, 0, 0));
-    w.doc.Options().m_customPicturePath = path;  // from an earlier run
+    w.doc.Options().m_customPicturePath = path.u16string();  // from an earlier run
     auto dialog = Open();
     dialog->BingoMessageList()->setCurrentIndex(kCustomPicture);
     dialog->OnBingoMessagePicked();
@@ -127,7 +128,7 @@ TEST_F(OptionsDialog, LoadAcceptsGoodFilesAndRefusesMissingWrongSizedAndCancelle
     w.port.filePicks = {good};
     dialog->OnLoad();
     EXPECT_EQ(PreviewCentre(*dialog), qRgb(0, 255, 255));
-    EXPECT_EQ(dialog->WorkingPath(), good);
+    EXPECT_EQ(dialog->WorkingPath(), good.u16string());
 
     const auto tall = w.dir.Write("tall.bmp", SolidBmp(0, 0, 0, 41));
     w.port.filePicks = {tall};
@@ -136,15 +137,16 @@ TEST_F(OptionsDialog, LoadAcceptsGoodFilesAndRefusesMissingWrongSizedAndCancelle
     EXPECT_TRUE(dialog->Preview().IsEmpty());
     EXPECT_TRUE(dialog->WorkingPath().empty());
 
-    const auto missing = w.dir.File("nope.bmp").u16string();
+    const auto missing = w.dir.File("nope.bmp");
     w.port.filePicks = {missing};
     dialog->OnLoad();
-    EXPECT_EQ(w.port.boxes.back().text, u"Could not open " + missing);
+    EXPECT_EQ(w.port.boxes.back().text, u"Could not open " + missing.u16string());
     EXPECT_TRUE(dialog->LoadButton()->isVisibleTo(dialog.get()));
 }
 
+// The file's name is not UTF-8: its bytes are kept all the same.
 TEST_F(OptionsDialog, OkHandsThePictureOverAndTheNextBingoShowsIt) {
-    const auto path = w.dir.Write("green.bmp", SolidBmp(0, 255, 0));
+    const auto path = w.dir.Write("gr\xFCn.bmp", SolidBmp(0, 255, 0));
     w.port.optionsDialog = [&](CPalabrumDoc&) {
         auto dialog = Open();
         dialog->BingoMessageList()->setCurrentIndex(kCustomPicture);
@@ -158,7 +160,7 @@ TEST_F(OptionsDialog, OkHandsThePictureOverAndTheNextBingoShowsIt) {
     w.doc.OnCmdMsg(kCmdOptions);
     const auto& o = w.doc.Options();
     EXPECT_EQ(o.m_bingoMessage, kCustomPicture);
-    EXPECT_EQ(o.m_customPicturePath, path);
+    EXPECT_EQ(PathFromUtf16(o.m_customPicturePath), path);
     EXPECT_EQ(o.m_listPosition, kListTop);
     EXPECT_EQ(o.m_boardColor, 0xFFFF00u);
     EXPECT_FALSE(w.doc.PendingPicture().IsEmpty());

@@ -1,6 +1,9 @@
 // The state file: its bytes, its fallbacks, and saves that never lose a game.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -72,6 +75,16 @@ std::vector<std::uint16_t> Order(std::size_t size = kSquares, int last = -1) {
 
 const ShownBox kSaveError{ShownBox::kError, u"Error saving state", u"Can't Save State"};
 
+std::ptrdiff_t FilesIn(const std::filesystem::path& dir) {
+    return std::distance(std::filesystem::directory_iterator(dir), {});
+}
+
+mode_t ModeOf(const std::filesystem::path& path) {
+    struct stat info {};
+    ::lstat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
 class StateFile : public ::testing::Test {
 protected:
     std::filesystem::path path() const { return dir.File("Palabrum.dat"); }
@@ -88,7 +101,7 @@ TEST_F(StateFile, AFreshGameIsWrittenByteForByteAndReadBackAsTheSameGame) {
     EXPECT_EQ(bytes.size(), 712u);
     EXPECT_EQ(bytes, WorkedExample());
     EXPECT_TRUE(first.port.boxes.empty());
-    EXPECT_FALSE(std::filesystem::exists(dir.File("a") / "b" / "Palabrum.dat.tmp"));
+    EXPECT_EQ(FilesIn(dir.File("a") / "b"), 1);
     first.doc.SetMark(0, 1);
     EXPECT_TRUE(first.doc.ReadState(bytes));
     EXPECT_TRUE(DealtBuiltInListInOrder(first.doc));
@@ -188,11 +201,75 @@ TEST_F(StateFile, OnlyAWholeBoardInAFileOfAtMostOneMebibyteIsRead) {
     EXPECT_TRUE(directory.port.boxes.empty());
 }
 
-TEST_F(StateFile, AStateFileThatCannotBeCreatedIsReported) {
+// Read-only is the file's own mode, whoever we are, and a FIFO is neither
+// waited on at the start nor replaced at the end.
+TEST_F(StateFile, AFileThatMayNotBeWrittenIsReportedAndKeptByteForByteAndModeForMode) {
     WriteBytes(dir.File("notadir"), {1});
-    Session run(dir.File("notadir") / "Palabrum.dat");
+    const Bytes old = WorkedExample();
+    WriteBytes(dir.File("readonly.dat"), old);
+    ::chmod(dir.File("readonly.dat").c_str(), 0444);
+    ASSERT_EQ(::mkfifo(dir.File("fifo.dat").c_str(), 0600), 0);
+    for (const auto& path : {dir.File("notadir") / "Palabrum.dat", dir.File("readonly.dat"), dir.File("fifo.dat")}) {
+        SCOPED_TRACE(path.string());
+        Session run(path);
+        EXPECT_TRUE(DealtBuiltInListInOrder(run.doc));
+        run.doc.SetMark(0, 1);
+        run.doc.OnFrameClosing();
+        EXPECT_EQ(run.port.boxes, (std::vector<ShownBox>{kSaveError}));
+    }
+    EXPECT_EQ(ReadBytes(dir.File("readonly.dat")), old);
+    EXPECT_EQ(ModeOf(dir.File("readonly.dat")), 0444u);
+    EXPECT_EQ(std::filesystem::symlink_status(dir.File("fifo.dat")).type(), std::filesystem::file_type::fifo);
+    EXPECT_EQ(FilesIn(dir.Path()), 3);
+}
+
+// Records how the save creates its temporary file.
+struct OpenRecord {
+    std::string name;
+    int flags;
+    mode_t mode;
+};
+class RecordingCalls : public SystemCalls {
+public:
+    int Open(const char* path, int flags, mode_t mode) override {
+        opened.push_back({std::filesystem::path(path).filename(), flags, mode});
+        return SystemCalls::Open(path, flags, mode);
+    }
+    std::vector<OpenRecord> opened;
+};
+
+TEST_F(StateFile, ASaveGoesThroughLinksToTheirFileAndNeverThroughAPlantedOne) {
+    // Someone plants links where a temporary might go: the file they point at stays as it was.
+    WriteBytes(dir.File("victim"), {1, 2, 3});
+    std::filesystem::create_symlink(dir.File("victim"), dir.File("Palabrum.dat.tmp"));
+    // The player keeps the game in a synced folder, behind a relative link.
+    std::filesystem::create_directory(dir.File("synced"));
+    WriteBytes(dir.File("synced") / "game.dat", {});
+    ::chmod((dir.File("synced") / "game.dat").c_str(), 0600);
+    std::filesystem::create_symlink("synced/game.dat", path());
+
+    Session run(path());
+    RecordingCalls calls;
+    run.doc.SetSystemCalls(calls);
+    run.doc.SetMark(6, 1);
     run.doc.OnFrameClosing();
-    EXPECT_EQ(run.port.boxes, (std::vector<ShownBox>{kSaveError}));
+    run.doc.OnFrameClosing();
+    EXPECT_TRUE(run.port.boxes.empty());
+    EXPECT_EQ(ReadBytes(dir.File("victim")), (Bytes{1, 2, 3}));
+    EXPECT_TRUE(std::filesystem::is_symlink(path()));
+    EXPECT_EQ(std::filesystem::read_symlink(path()), "synced/game.dat");
+    EXPECT_EQ(Session(path()).doc.GetMark(6), 1);
+    EXPECT_EQ(ModeOf(dir.File("synced") / "game.dat"), 0600u);  // mode kept
+    EXPECT_EQ(FilesIn(dir.File("synced")), 1);
+
+    ASSERT_EQ(calls.opened.size(), 2u);
+    for (const OpenRecord& open : calls.opened) {
+        EXPECT_EQ(open.flags & (O_CREAT | O_EXCL | O_NOFOLLOW), O_CREAT | O_EXCL | O_NOFOLLOW);
+        EXPECT_EQ(open.mode, 0600u);
+        EXPECT_NE(open.name, "Palabrum.dat.tmp");
+        EXPECT_NE(open.name, "game.dat.tmp");
+    }
+    EXPECT_NE(calls.opened[0].name, calls.opened[1].name);  // a fresh name each time
 }
 
 // Lets the save's system calls through until `budget` units are spent, one per
@@ -215,6 +292,7 @@ public:
         }
         return SystemCalls::Write(fd, data, n);
     }
+    int Fchmod(int fd, mode_t mode) override { return Stop(1) ? -1 : SystemCalls::Fchmod(fd, mode); }
     int Fsync(int fd) override { return Stop(1) ? -1 : SystemCalls::Fsync(fd); }
     int Close(int fd) override {
         const int result = SystemCalls::Close(fd);  // closed all the same, as the kernel would
@@ -251,10 +329,12 @@ TEST_F(StateFile, ASaveFailingOrStoppedAtAnyPointLeavesTheOldFileOrTheNewOne) {
     ASSERT_NE(before, after);
 
     std::size_t whole = 0;
-    const std::size_t steps = 1 + after.size() + 3;  // open, every byte, fsync, close, rename
+    const std::size_t steps = 1 + after.size() + 4;  // open, every byte, fchmod, fsync, close, rename
     for (std::size_t budget = 0; budget <= steps; ++budget) {
         SCOPED_TRACE("budget " + std::to_string(budget));
-        // A failing call (open, write, short write, fsync, close, rename) is reported and keeps the old file.
+        // A failing call (open, write, short write, fchmod, fsync, close, rename) is reported and keeps the
+        // old file. (A stopped save below leaves its temporary, as a crash would: clear it first.)
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) std::filesystem::remove(entry);
         WriteBytes(path(), before);
         next.port.boxes.clear();
         StoppingCalls failing(budget, false);
@@ -263,7 +343,7 @@ TEST_F(StateFile, ASaveFailingOrStoppedAtAnyPointLeavesTheOldFileOrTheNewOne) {
         const bool saved = budget == steps;
         EXPECT_EQ(ReadBytes(path()), saved ? after : before);
         EXPECT_EQ(next.port.boxes, saved ? std::vector<ShownBox>{} : std::vector<ShownBox>{kSaveError});
-        EXPECT_FALSE(std::filesystem::exists(dir.File("Palabrum.dat.tmp")));
+        EXPECT_EQ(FilesIn(dir.Path()), 1);  // no temporary left behind
 
         // A save that never finishes leaves a whole file, and the next start reads it.
         WriteBytes(path(), before);

@@ -1,7 +1,11 @@
 // Reading the player's word lists, and what a refused file leaves behind.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <utility>
 
 #include "model/word_list.h"
@@ -67,8 +71,8 @@ TEST(WordListFormat, ReadsOrNamesTheFirstProblemInFileOrder) {
     }
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        std::istringstream in(c.bytes);
-        const auto list = ReadWordList(in, u"/lists/meeting.txt");
+        const auto list = ReadWordList(
+            {reinterpret_cast<const std::uint8_t*>(c.bytes.data()), c.bytes.size()}, u"/lists/meeting.txt");
         EXPECT_EQ(list.error, c.error);
         EXPECT_EQ(list.words.size(), c.error.empty() ? 25u : 0u);
         if (!list.ok()) continue;
@@ -83,15 +87,35 @@ protected:
     testing::Session g{dir.File("state.dat")};
 };
 
+// Nothing that is not a regular file is ever waited on: a FIFO with no
+// writer, a socket, a terminal-like device are refused at once.
 TEST_F(LoadCustomList, EveryRefusalShowsOneBoxAndKeepsTheGame) {
-    const auto missing = dir.File("missing.txt").u16string();
+    const auto missing = dir.File("missing.txt");
     const auto binary = dir.Write("binary.txt", NumberedLines(5) + "caf\xE9\n");
     const auto accented = dir.Write("r\xC3\xA9union.txt", NumberedLines(3));
-    ASSERT_NE(accented.find(u'\u00E9'), std::u16string::npos);
-    const std::pair<std::u16string, std::u16string> cases[] = {
-        {missing, u"Error reading " + missing},
-        {dir.Path().u16string(), u"Error reading " + dir.Path().u16string()},
-        {binary, binary + u" is not a text file"},
+    const auto fifo = dir.File("fifo.txt");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto socket = dir.File("socket.txt");
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{AF_UNIX, {}};
+    socket.native().copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    // A file past the size bound is refused without being read to its end,
+    // unless an earlier verdict is known.
+    const auto huge = dir.Write("huge.txt", std::string(kMaxWordListBytes + 1, '\n'));
+    const auto hugeTail = dir.Write("huge-tail.txt", NumberedLines(26) + std::string(kMaxWordListBytes, '\n'));
+    const auto latin1 = dir.Write("caf\xE9.txt", NumberedLines(4) + "\x01");
+    const std::pair<std::filesystem::path, std::u16string> cases[] = {
+        {missing, u"Error reading " + missing.u16string()},
+        {dir.Path(), u"Error reading " + dir.Path().u16string()},
+        {fifo, u"Error reading " + fifo.u16string()},
+        {socket, u"Error reading " + socket.u16string()},
+        {"/dev/tty", u"Error reading /dev/tty"},
+        {huge, huge.u16string() + u" is too large for a word list."},
+        {hugeTail, kMore},
+        // A name that is not UTF-8 reaches the file, and shows as best it can.
+        {latin1, (dir.Path() / "caf").u16string() + u"\uFFFD.txt is not a text file"},
+        {binary, binary.u16string() + u" is not a text file"},
         {dir.Write("long.txt", std::string(250, 'z')), TooLong(std::string(241, 'z'))},
         {dir.Write("many.txt", NumberedLines(40)), kMore},
         {dir.Write("few.txt", NumberedLines(7)), Has(7)},
@@ -102,7 +126,7 @@ TEST_F(LoadCustomList, EveryRefusalShowsOneBoxAndKeepsTheGame) {
     g.doc.SetMark(9, 1);
     g.view.calls.clear();
     for (const auto& [path, text] : cases) {
-        SCOPED_TRACE(std::filesystem::path(path).string());
+        SCOPED_TRACE(path.string());
         g.port.boxes.clear();
         g.port.answers = {true};
         g.port.filePicks = {path};
@@ -115,6 +139,7 @@ TEST_F(LoadCustomList, EveryRefusalShowsOneBoxAndKeepsTheGame) {
         EXPECT_TRUE(g.doc.IsStarted());
         EXPECT_TRUE(g.view.calls.empty());
     }
+    ::close(listener);
 }
 
 TEST_F(LoadCustomList, AGoodFileIsDealtInLineOrderAndAnnounced) {

@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
+#include "model/file_name.h"
 #include "options/bingo_pictures.h"
 #include "tests/support/scripted_port.h"
 #include "tests/support/temp_dir.h"
@@ -209,13 +212,14 @@ TEST(BmpDecode, AFileCutAtAnyByteIsCutShort) {
 class CustomPicture : public ::testing::Test {
 protected:
     // Into a holder that already holds a picture, so that emptying it shows.
-    bool Load(const std::u16string& path) {
+    // As the state file keeps the name: bytes that are not UTF-8 escaped.
+    bool Load(const std::filesystem::path& path) {
         port.boxes.clear();
         LoadBuiltInPicture(kBingoPictureId, holder);
-        return LoadCustomPicture(port, holder, path);
+        return LoadCustomPicture(port, holder, Utf16FromPath(path));
     }
 
-    void ExpectRefused(const std::u16string& path, const std::u16string& text, std::u16string_view caption) {
+    void ExpectRefused(const std::filesystem::path& path, const std::u16string& text, std::u16string_view caption) {
         EXPECT_FALSE(Load(path));
         EXPECT_EQ(port.boxes, (std::vector<ShownBox>{{ShownBox::kError, text, std::u16string(caption)}}));
         EXPECT_TRUE(holder.IsEmpty());
@@ -231,6 +235,7 @@ TEST_F(CustomPicture, AGoodFileFillsTheHolderWithItsPictureWithoutABox) {
         {"good.bmp", {.bits = 4}},
         {"renamed.zip.bmp", {.height = -40, .pokes = {{0, 'P' | 'K' << 8, 2}}}},
         {"bild-\xc3\xbc\xe2\x82\xac.bmp", {.bits = 1}},
+        {"caf\xe9.bmp", {.bits = 8}},  // not UTF-8
     };
     for (const auto& [name, file] : files) {
         SCOPED_TRACE(name);
@@ -308,11 +313,11 @@ std::vector<Refused> RefusedFiles() {
 TEST_F(CustomPicture, EveryRefusalShowsOneBoxAndLeavesTheHolderEmpty) {
     for (const Refused& row : RefusedFiles()) {
         SCOPED_TRACE(row.name);
-        const std::u16string path = dir.Write("refused.bmp", row.file.String());
+        const auto path = dir.Write("refused.bmp", row.file.String());
         if (row.why.empty()) {
             ExpectRefused(path, u"Bitmap must be 40x40 pixels.", u"Bad Size");
         } else {
-            ExpectRefused(path, path + u" " + row.why, u"Bad Bitmap");
+            ExpectRefused(path, path.u16string() + u" " + row.why, u"Bad Bitmap");
         }
         EXPECT_FALSE(DecodeBmp(row.file.Bytes()).whyNot.empty());
     }
@@ -322,8 +327,8 @@ TEST_F(CustomPicture, AFileCutAtAnyByteShowsOneCutShortBox) {
     const std::string whole = Bmp{.bits = 1}.String();
     for (std::size_t length = 0; length < whole.size() && !HasFailure(); ++length) {
         SCOPED_TRACE("cut at " + std::to_string(length));
-        const std::u16string path = dir.Write("cut.bmp", whole.substr(0, length));
-        ExpectRefused(path, path + u" is cut short.", u"Bad Bitmap");
+        const auto path = dir.Write("cut.bmp", whole.substr(0, length));
+        ExpectRefused(path, path.u16string() + u" is cut short.", u"Bad Bitmap");
     }
 }
 
@@ -334,18 +339,19 @@ TEST_F(CustomPicture, AFileOverTheSizeLimitIsRefusedAndOneAtTheLimitLoads) {
     EXPECT_TRUE(Load(dir.Write("at-limit.bmp", atLimit)));
     EXPECT_TRUE(port.boxes.empty());
 
-    const std::u16string path = dir.Write("over-limit.bmp", atLimit + '\0');
-    ExpectRefused(path, path + u" is too large for a 40 by 40 bitmap.", u"Bad Bitmap");
+    const auto path = dir.Write("over-limit.bmp", atLimit + '\0');
+    ExpectRefused(path, path.u16string() + u" is too large for a 40 by 40 bitmap.", u"Bad Bitmap");
 }
 
-TEST_F(CustomPicture, AMissingFileOrAFolderCouldNotBeOpened) {
-    for (const std::u16string& path : {dir.File("nowhere.bmp").u16string(), dir.Path().u16string()}) {
-        ExpectRefused(path, u"Could not open " + path, u"Open Failed");
+TEST_F(CustomPicture, AMissingFileAFolderOrAFifoCouldNotBeOpened) {
+    ASSERT_EQ(::mkfifo(dir.File("fifo.bmp").c_str(), 0600), 0);  // never waited on
+    for (const auto& path : {dir.File("nowhere.bmp"), dir.Path(), dir.File("fifo.bmp")}) {
+        ExpectRefused(path, u"Could not open " + path.u16string(), u"Open Failed");
     }
 }
 
 TEST_F(CustomPicture, AnEmptyPathGivesFalseWithoutABoxAndEmptiesTheHolder) {
-    EXPECT_FALSE(Load(u""));
+    EXPECT_FALSE(Load(""));
     EXPECT_TRUE(port.boxes.empty());
     EXPECT_TRUE(holder.IsEmpty());
 }

@@ -28,7 +28,7 @@ public:
     // Answers to Yes/No questions, in order; an unscripted question answers No.
     std::deque<bool> answers;
     // Paths the open-file dialog returns, in order; nullopt is a cancel.
-    std::deque<std::optional<std::u16string>> filePicks;
+    std::deque<std::optional<std::filesystem::path>> filePicks;
     // Runs for the Options dialog; without one the dialog is cancelled.
     std::function<bool(CPalabrumDoc&)> optionsDialog;
     // Random draws, in order; when they run out a fixed sequence follows.
@@ -54,7 +54,7 @@ public:
     void ShowNotice(std::u16string_view text, std::u16string_view caption) override {
         boxes.push_back({ShownBox::kNotice, std::u16string(text), std::u16string(caption)});
     }
-    std::optional<std::u16string> ChooseFileToOpen(const std::vector<FileFilter>& filters) override {
+    std::optional<std::filesystem::path> ChooseFileToOpen(const std::vector<FileFilter>& filters) override {
         dialogs.push_back(filters);
         if (filePicks.empty()) return std::nullopt;
         auto pick = filePicks.front();

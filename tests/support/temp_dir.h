@@ -27,9 +27,9 @@ public:
 
     // Writes `bytes` to a file of that name and returns its full path as the
     // open-file dialog would.
-    std::u16string Write(const std::string& name, const std::string& bytes) const {
+    std::filesystem::path Write(const std::string& name, const std::string& bytes) const {
         std::ofstream(File(name), std::ios::binary) << bytes;
-        return File(name).u16string();
+        return File(name);
     }
 
 private:

@@ -1,0 +1,145 @@
+#include "file_name.h"
+
+#include <cstdint>
+#include <system_error>
+
+namespace palabrum {
+
+namespace {
+
+constexpr char16_t kReplacement = u'\uFFFD';
+constexpr char16_t kEscapeBase = 0xDC00;  // + a byte of 0x80..0xFF
+
+// The code point of the well-formed UTF-8 sequence at the start of `s` and
+// its length, or a length of 0 when the first byte starts none (overlong
+// forms, encoded surrogates and values past U+10FFFF included).
+struct Decoded {
+    char32_t code = 0;
+    std::size_t length = 0;
+};
+
+Decoded DecodeOne(std::string_view s) {
+    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(s[i]); };
+    const std::uint8_t b0 = byte(0);
+    if (b0 < 0x80) return {b0, 1};
+    std::size_t length = 0;
+    std::uint8_t low = 0x80, high = 0xBF;  // the range the second byte must fall in
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        length = 2;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        length = 3;
+        if (b0 == 0xE0) low = 0xA0;
+        if (b0 == 0xED) high = 0x9F;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        length = 4;
+        if (b0 == 0xF0) low = 0x90;
+        if (b0 == 0xF4) high = 0x8F;
+    } else {
+        return {};
+    }
+    if (s.size() < length || byte(1) < low || byte(1) > high) return {};
+    char32_t code = b0 & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) return {};
+        code = code << 6 | (byte(i) & 0x3F);
+    }
+    return {code, length};
+}
+
+void AppendUtf16(std::u16string& out, char32_t code) {
+    if (code < 0x10000) {
+        out.push_back(static_cast<char16_t>(code));
+    } else {
+        code -= 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
+    }
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | code >> 6));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | code >> 12));
+        out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | code >> 18));
+        out.push_back(static_cast<char>(0x80 | (code >> 12 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
+std::u16string Decode(std::string_view bytes, bool escape) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const Decoded one = DecodeOne(bytes);
+        if (one.length == 0) {
+            out.push_back(escape ? static_cast<char16_t>(kEscapeBase + static_cast<std::uint8_t>(bytes[0]))
+                                 : kReplacement);
+            bytes.remove_prefix(1);
+        } else {
+            AppendUtf16(out, one.code);
+            bytes.remove_prefix(one.length);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::u16string Utf16FromPath(const std::filesystem::path& path) { return Decode(path.native(), true); }
+
+std::u16string DisplayName(const std::filesystem::path& path) { return Decode(path.native(), false); }
+
+std::filesystem::path PathFromUtf16(std::u16string_view name) {
+    std::string out;
+    out.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < name.size() && name[i + 1] >= 0xDC00 && name[i + 1] <= 0xDFFF) {
+            AppendUtf8(out, 0x10000 + ((c - 0xD800) << 10) + (name[i + 1] - 0xDC00));
+            ++i;
+        } else if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
+            out.push_back(static_cast<char>(c - kEscapeBase));
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            AppendUtf8(out, kReplacement);
+        } else {
+            AppendUtf8(out, c);
+        }
+    }
+    return out;
+}
+
+std::filesystem::path ResolveDisplayedName(std::u16string_view name) {
+    const std::filesystem::path asGiven = PathFromUtf16(name);
+    if (name.find(kReplacement) == std::u16string_view::npos) return asGiven;
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::symlink_status(asGiven, ec))) return asGiven;
+
+    std::filesystem::path resolved;
+    for (const auto& part : asGiven) {
+        const std::u16string shown = Utf16FromPath(part);
+        if (shown.find(kReplacement) == std::u16string::npos) {
+            resolved /= part;
+            continue;
+        }
+        std::filesystem::path match;
+        int matches = 0;
+        for (std::filesystem::directory_iterator it(resolved.empty() ? "." : resolved, ec), end; !ec && it != end;
+             it.increment(ec)) {
+            const auto entry = it->path().filename();
+            if (DisplayName(entry) == shown && ++matches == 1) match = entry;
+        }
+        if (matches != 1) return asGiven;
+        resolved /= match;
+    }
+    return resolved;
+}
+
+}  // namespace palabrum
