@@ -4,25 +4,14 @@
 // about fields it does not examine.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <span>
 #include <vector>
 
+#include "fuzz/require.h"
 #include "options/bingo_pictures.h"
 
 namespace palabrum {
 namespace {
-
-[[noreturn]] void Fail(const char* what, int line) {
-    std::fprintf(stderr, "picture_fuzz.cpp:%d: broken: %s\n", line, what);
-    std::abort();
-}
-
-#define REQUIRE(condition) \
-    do { \
-        if (!(condition)) Fail(#condition, __LINE__); \
-    } while (0)
 
 bool SameOutcome(const DecodedBmp& a, const DecodedBmp& b) {
     if (a.refusal != b.refusal || a.whyNot != b.whyNot) return false;

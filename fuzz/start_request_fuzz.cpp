@@ -8,25 +8,14 @@
 //    unchanged, and it refuses only what it promises to.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "fuzz/require.h"
 #include "model/start_request.h"
 
 namespace palabrum {
 namespace {
-
-[[noreturn]] void Fail(const char* what, int line) {
-    std::fprintf(stderr, "start_request_fuzz.cpp:%d: broken: %s\n", line, what);
-    std::abort();
-}
-
-#define REQUIRE(condition) \
-    do { \
-        if (!(condition)) Fail(#condition, __LINE__); \
-    } while (0)
 
 using State = StartRequestReader::State;
 

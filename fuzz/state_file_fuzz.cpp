@@ -4,11 +4,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <span>
 #include <string>
 
+#include "fuzz/require.h"
 #include "model/archive.h"
 #include "model/board.h"
 #include "model/game_document.h"
@@ -17,16 +16,6 @@
 
 namespace palabrum {
 namespace {
-
-[[noreturn]] void Fail(const char* what, int line) {
-    std::fprintf(stderr, "state_file_fuzz.cpp:%d: broken: %s\n", line, what);
-    std::abort();
-}
-
-#define REQUIRE(condition) \
-    do { \
-        if (!(condition)) Fail(#condition, __LINE__); \
-    } while (0)
 
 // A document as the program has it after start-up with no saved game: the
 // empty path never names a file, so StartGame deals the built-in list.

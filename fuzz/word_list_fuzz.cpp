@@ -4,26 +4,15 @@
 // verdict with the same words or the same reason.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "fuzz/require.h"
 #include "model/word_list.h"
 
 namespace palabrum {
 namespace {
-
-[[noreturn]] void Fail(const char* what, int line) {
-    std::fprintf(stderr, "word_list_fuzz.cpp:%d: broken: %s\n", line, what);
-    std::abort();
-}
-
-#define REQUIRE(condition) \
-    do { \
-        if (!(condition)) Fail(#condition, __LINE__); \
-    } while (0)
 
 constexpr std::u16string_view kPath = u"words.txt";
 
