@@ -12,7 +12,7 @@
 #include "model/file_io.h"
 #include "model/game_document.h"
 #include "model/word_list.h"
-#include "options/bingo_pictures.h"
+#include "model/bingo_pictures.h"
 #include "tests/support/scripted_port.h"
 #include "tests/support/temp_dir.h"
 

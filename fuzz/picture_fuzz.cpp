@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fuzz/require.h"
-#include "options/bingo_pictures.h"
+#include "model/bingo_pictures.h"
 
 namespace palabrum {
 namespace {

@@ -17,8 +17,8 @@ void CPalabrumDoc::AddView(DocumentView& view) { m_views.push_back(&view); }
 
 void CPalabrumDoc::RemoveView(DocumentView& view) { std::erase(m_views, &view); }
 
-void CPalabrumDoc::UpdateAllViews(std::uint32_t hint) {
-    for (auto* view : m_views) view->OnUpdate(hint);
+void CPalabrumDoc::UpdateAllViews(const DocumentChange& change) {
+    for (auto* view : m_views) view->OnUpdate(change);
 }
 
 RandomSource CPalabrumDoc::Random() {
@@ -40,7 +40,12 @@ bool CPalabrumDoc::OnCmdMsg(int commandId) {
 }
 
 void CPalabrumDoc::OnOptions() {
-    if (m_port.RunOptionsDialog(*this)) UpdateAllViews(kHintOptionsChanged);
+    auto choice = m_port.RunOptionsDialog(m_options);
+    if (!choice) return;
+    m_options = std::move(choice->options);
+    // The pane shows the new picture at the next bingo, or at once during one.
+    if (choice->picture) m_pendingPicture.Give(std::move(choice->picture));
+    UpdateAllViews({DocumentChange::Kind::kOptionsChanged});
 }
 
 void CPalabrumDoc::OnNewGame() {
@@ -60,11 +65,11 @@ void CPalabrumDoc::OnLoadDefaultList() {
 }
 
 void CPalabrumDoc::NewDocument() {
-    if (!StartGame()) return;
+    StartGame();
     for (auto* view : m_views) view->OnInitialUpdate();
 }
 
-bool CPalabrumDoc::StartGame() {
+void CPalabrumDoc::StartGame() {
     if (!m_stateLoaded) {
         m_stateLoaded = true;
         LoadState();
@@ -72,7 +77,6 @@ bool CPalabrumDoc::StartGame() {
         m_board.Redeal(m_options.m_randomBoard != 0, Random());
     }
     m_title = u"Palabrum!";
-    return true;
 }
 
 bool CPalabrumDoc::ConfirmCancelGame() {
@@ -82,13 +86,13 @@ bool CPalabrumDoc::ConfirmCancelGame() {
 
 void CPalabrumDoc::SetMark(int square, int value) {
     m_board.SetMark(square, static_cast<std::uint32_t>(value));
-    UpdateAllViews(SquareChangedHint(square, value));
+    UpdateAllViews(DocumentChange::Square(square, m_board.GetMark(square) != 0));
 }
 
 void CPalabrumDoc::SetMarks(std::span<const std::int32_t> squares) {
     for (int square = 0; square < kSquares; ++square) m_board.SetMark(square, 0);
     for (auto square : squares) m_board.SetMark(square, 1);
-    UpdateAllViews(kHintMarksReplaced);
+    UpdateAllViews({DocumentChange::Kind::kMarksReplaced});
 }
 
 void CPalabrumDoc::ResetBingoMessage() {
@@ -104,7 +108,7 @@ void CPalabrumDoc::ReadListFile(const std::filesystem::path& path) {
     const WordListRead list = ReadWordListFile(path);
     if (!list.ok()) ShowError(list.error, kFileReadErrorCaption, true);
     m_board.Deal(list.words, m_options.m_randomBoard != 0, Random());
-    UpdateAllViews(kHintListLoaded);
+    UpdateAllViews({DocumentChange::Kind::kListLoaded});
 }
 
 void CPalabrumDoc::ShowError(std::u16string_view text, std::u16string_view caption, bool abandon) {

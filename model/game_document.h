@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "board.h"
+#include "document_view.h"
 #include "palabrum_options.h"
 #include "picture.h"
 
 namespace palabrum {
 
 class Archive;
-class DocumentView;
 class PlatformPort;
 class SystemCalls;
 
@@ -45,7 +45,7 @@ public:
     // Views are not owned; a view must be removed before it is destroyed.
     void AddView(DocumentView& view);
     void RemoveView(DocumentView& view);
-    void UpdateAllViews(std::uint32_t hint);
+    void UpdateAllViews(const DocumentChange& change);
 
     // Runs one of the four game commands and returns true, or returns false
     // for any other id. A command abandoned after an error box ends quietly.
@@ -59,7 +59,7 @@ public:
     void NewDocument();
     // The new-document step: the first call restores the saved game (or deals
     // the built-in list), every later call deals the same words again.
-    bool StartGame();
+    void StartGame();
     // True when no game is under way, or the player agrees to drop it.
     bool ConfirmCancelGame();
 

@@ -24,6 +24,8 @@ public:
     const Picture* Get() const { return m_picture.get(); }
     void Empty() { m_picture.reset(); }
     void Give(std::unique_ptr<Picture> picture) { m_picture = std::move(picture); }
+    // Hands the picture over, leaving the holder empty.
+    std::unique_ptr<Picture> Release() { return std::move(m_picture); }
     // Takes the other holder's picture, releasing our own; the other is left empty.
     void TakeFrom(PictureHolder& other) { m_picture = std::move(other.m_picture); }
 

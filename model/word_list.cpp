@@ -1,5 +1,6 @@
 #include "word_list.h"
 
+#include "ascii.h"
 #include "file_io.h"
 #include "file_name.h"
 
@@ -20,10 +21,6 @@ std::vector<std::u16string> BuiltInWordList() {
 }
 
 namespace {
-
-std::u16string Ascii(std::string_view s) {
-    return {s.begin(), s.end()};
-}
 
 WordListRead Refuse(std::u16string message) {
     return {{}, std::move(message)};

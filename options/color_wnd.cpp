@@ -24,7 +24,9 @@ CColorWnd::CColorWnd(QWidget* parent) : QWidget(parent) {
 
 void CColorWnd::OnLButtonDown(QPoint p, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     if (buttons != Qt::LeftButton || modifiers != Qt::NoModifier) return;
-    m_pendingTap = p;
+    const int cell = CellAt(p);  // every pixel of a cell counts, (0, 0) included
+    if (cell < 0) return;
+    m_selectedColor = kColors[cell];
     update();
 }
 
@@ -32,16 +34,9 @@ void CColorWnd::OnPaint(QPainter& painter) {
     // The dialog's own background, whatever the style makes it.
     const QWidget* dialog = parentWidget() ? parentWidget() : this;
     painter.fillRect(rect(), dialog->palette().color(QPalette::Window));
-    // A tap between the cells or below them picks nothing; dropping it at once
-    // keeps the selected colour's frame in view.
-    if (m_pendingTap && CellAt(*m_pendingTap) < 0) m_pendingTap.reset();
     for (int cell = 0; cell < kCells; ++cell) {
         const Rect r = CellRect(cell);
-        if (m_pendingTap && r.ToQRect().contains(*m_pendingTap)) {
-            m_selectedColor = kColors[cell];
-            m_pendingTap.reset();
-        }
-        if (kColors[cell] == m_selectedColor && !m_pendingTap) FrameRect(painter, r, Qt::black);
+        if (kColors[cell] == m_selectedColor) FrameRect(painter, r, Qt::black);
         painter.fillRect(ColorRect(cell).ToQRect(), ColorFromValue(kColors[cell]));
     }
 }

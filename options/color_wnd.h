@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <optional>
 
 #include "views/layout.h"
 
@@ -32,17 +31,13 @@ public:
     // The board colour chosen; may be a colour of no cell, until a cell is tapped.
     std::uint32_t m_selectedColor = 0;
 
-    // A tap is resolved at the next paint.
+    // A plain left tap on a cell picks its colour; anywhere else, nothing.
     void OnLButtonDown(QPoint p, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void OnPaint(QPainter& painter);
-    bool HasPendingTap() const { return m_pendingTap.has_value(); }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent*) override;
-
-private:
-    std::optional<QPoint> m_pendingTap;  // every pixel, (0, 0) included, can be tapped
 };
 
 }  // namespace palabrum

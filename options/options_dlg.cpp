@@ -7,11 +7,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "model/bingo_pictures.h"
 #include "model/file_name.h"
-#include "model/game_document.h"
-#include "model/palabrum_options.h"
-#include "model/platform_port.h"
-#include "options/bingo_pictures.h"
 #include "options/color_wnd.h"
 #include "views/dialog_units.h"
 #include "views/drawing.h"
@@ -22,10 +19,9 @@ namespace {
 const QString kCustom = QStringLiteral("Custom");
 }
 
-COptionsDlg::COptionsDlg(CPalabrumDoc& doc, PalabrumOptions& options, PlatformPort& port, QWidget* parent,
+COptionsDlg::COptionsDlg(const PalabrumOptions& options, PlatformPort& port, QWidget* parent,
                          std::function<void()> helpTopics)
     : QDialog(parent),
-      m_doc(doc),
       m_options(options),
       m_port(port),
       m_helpTopics(std::move(helpTopics)),
@@ -91,31 +87,17 @@ COptionsDlg::COptionsDlg(CPalabrumDoc& doc, PalabrumOptions& options, PlatformPo
 bool COptionsDlg::IsCustomSelected() const { return m_bingoMessage->currentText() == kCustom; }
 
 void COptionsDlg::UpdatePicturePreview() {
-    switch (m_bingoMessage->currentIndex()) {
-    case kBingoPicture: LoadBuiltInPicture(kBingoPictureId, m_preview); break;
-    case kBullPicture: LoadBuiltInPicture(kBullPictureId, m_preview); break;
-    case kCustomPicture:
-        m_preview.Empty();
-        LoadCustomPreview();
-        break;
-    default: break;  // no selection: the preview stays as it is
-    }
+    // With no selection the preview stays as it is.
+    const int choice = m_bingoMessage->currentIndex();
+    if (choice == kCustomPicture) LoadCustomPreview();
+    else if (choice >= 0) LoadChosenPicture(m_port, choice, m_customPath, m_preview);
     m_load->setVisible(IsCustomSelected());
     update();
 }
 
 void COptionsDlg::LoadCustomPreview() {
-    if (m_customPath.empty()) {
-        m_preview.Empty();
-        update();
-        return;
-    }
-    if (!LoadCustomPicture(m_port, m_preview, m_customPath)) {
-        // The loader has said why; forget the path so the player loads another.
-        m_preview.Empty();
-        m_customPath.clear();
-        UpdatePicturePreview();
-    }
+    // The loader has said why it failed; forget the path so the player loads another.
+    if (!LoadChosenPicture(m_port, kCustomPicture, m_customPath, m_preview)) m_customPath.clear();
     update();
 }
 
@@ -134,10 +116,9 @@ void COptionsDlg::OnHelp() {
 
 bool COptionsDlg::OnOK() {
     if (!m_preview.IsEmpty()) {
-        m_doc.PendingPicture().TakeFrom(m_preview);
         if (IsCustomSelected()) m_options.m_customPicturePath = m_customPath;
     } else if (IsCustomSelected()) {
-        m_doc.ShowError(u"Please load a bitmap", u"Custom Bitmap", false);
+        m_port.ShowError(u"Please load a bitmap", u"Custom Bitmap");
         return false;
     }
     // Lists with no selection keep what was stored.
@@ -150,6 +131,12 @@ bool COptionsDlg::OnOK() {
     }
     m_options.m_randomBoard = random ? 1 : 0;
     return true;
+}
+
+OptionsChoice COptionsDlg::TakeChoice() {
+    PictureHolder picture;
+    picture.TakeFrom(m_preview);
+    return {m_options, picture.Release()};
 }
 
 void COptionsDlg::accept() {

@@ -1,13 +1,15 @@
 // The Options dialog: bingo picture with its preview, list position, random
-// dealing and board colour. It writes to the options and hands the previewed
-// picture to the document only when OK is accepted.
+// dealing and board colour. It works on its own copy of the options; on OK
+// the caller takes the options and the previewed picture and applies them.
 #pragma once
 
 #include <QDialog>
 #include <functional>
 #include <string>
 
+#include "model/palabrum_options.h"
 #include "model/picture.h"
+#include "model/platform_port.h"
 
 class QCheckBox;
 class QComboBox;
@@ -16,9 +18,6 @@ class QPushButton;
 namespace palabrum {
 
 class CColorWnd;
-class CPalabrumDoc;
-class PalabrumOptions;
-class PlatformPort;
 
 class COptionsDlg : public QDialog {
     Q_OBJECT
@@ -28,7 +27,7 @@ public:
 
     // Initialises at once: the lists, the preview (which may show an error box
     // for a stored custom picture) and the swatch. `helpTopics` opens the help.
-    COptionsDlg(CPalabrumDoc& doc, PalabrumOptions& options, PlatformPort& port, QWidget* parent,
+    COptionsDlg(const PalabrumOptions& options, PlatformPort& port, QWidget* parent,
                 std::function<void()> helpTopics = {});
 
     bool IsCustomSelected() const;
@@ -39,6 +38,8 @@ public:
     void OnHelp();
     // The OK button: false, with the dialog left open, when "Custom" has no picture.
     bool OnOK();
+    // After OK: the options as the player left them, and the previewed picture.
+    OptionsChoice TakeChoice();
 
     QComboBox* BingoMessageList() const { return m_bingoMessage; }
     QComboBox* ListPositionList() const { return m_listPosition; }
@@ -47,6 +48,7 @@ public:
     CColorWnd* Swatch() const { return m_swatch; }
     const PictureHolder& Preview() const { return m_preview; }
     const std::u16string& WorkingPath() const { return m_customPath; }
+    const PalabrumOptions& Options() const { return m_options; }
 
     void accept() override;
 
@@ -54,8 +56,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    CPalabrumDoc& m_doc;
-    PalabrumOptions& m_options;
+    PalabrumOptions m_options;
     PlatformPort& m_port;
     std::function<void()> m_helpTopics;
     QComboBox* m_bingoMessage;

@@ -32,7 +32,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(QIcon(QStringLiteral(":/icons/palabrum-32.png")).pixmap(32, 32));
     icon->setGeometry(DialogUnits(8, 5, 20, 20));
     icon->setAccessibleName(tr("Palabrum"));
-    Text(tr("Palabrum(TM) Version 1.00"), DialogUnits(36, 5, 90, 8), Qt::AlignLeft, this);
+    // Shown as major.minor with two digits: 1.0.0.1 is "1.00".
+    const QString version = QStringLiteral("%1.%2").arg(product::kVersionMajor).arg(product::kVersionMinor, 2, 10, QLatin1Char('0'));
+    Text(tr("Palabrum(TM) Version %1").arg(version), DialogUnits(36, 5, 90, 8), Qt::AlignLeft, this);
     Text(QString::fromUtf8(product::kNotice), DialogUnits(36, 14, 90, 8), Qt::AlignLeft, this);
     Text(tr("Instructions and terms of use: Help/Help Topics"), DialogUnits(15, 27, 97, 16), Qt::AlignHCenter, this);
     m_link = new CLinkStatic(QString::fromUtf8(product::kWebHost), this);

@@ -6,7 +6,6 @@
 
 #include "model/file_name.h"
 #include "model/game_document.h"
-#include "shell/about_dlg.h"
 #include "shell/main_frame.h"
 #include "shell/qt_platform_port.h"
 #include "shell/resources.h"
@@ -88,9 +87,6 @@ bool CPalabrumApp::OpenFileAfterAsking(const std::filesystem::path& path) {
     return m_doc->ConfirmCancelGame() && OpenFile(path);
 }
 
-void CPalabrumApp::OnAppAbout() {
-    CAboutDlg about(m_frame.get());
-    about.exec();
-}
+void CPalabrumApp::OnAppAbout() { m_port->ShowAbout(); }
 
 }  // namespace palabrum

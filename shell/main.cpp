@@ -16,6 +16,7 @@
 #include "shell/app.h"
 #include "shell/main_frame.h"
 #include "shell/quit_signals.h"
+#include "views/qt_text.h"
 
 namespace {
 
@@ -39,9 +40,8 @@ int CheckWordList(const char* path) {
         std::printf("%s: 25 good words\n", path);
         return 0;
     }
-    const QString caption = QString::fromUtf16(palabrum::kFileReadErrorCaption.data(),
-                                               static_cast<qsizetype>(palabrum::kFileReadErrorCaption.size()));
-    std::printf("%s: %s\n", qPrintable(caption), qPrintable(QString::fromStdU16String(list.error)));
+    std::printf("%s: %s\n", qPrintable(palabrum::ToQString(palabrum::kFileReadErrorCaption)),
+                qPrintable(palabrum::ToQString(list.error)));
     return 1;
 }
 
@@ -49,7 +49,7 @@ int CheckWordList(const char* path) {
 // UTF-8; each argument is taken as the bytes it is instead.
 QStringList Arguments(int argc, char* argv[]) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromStdU16String(palabrum::Utf16FromPath(argv[i]));
+    for (int i = 0; i < argc; ++i) arguments << palabrum::ToQString(palabrum::Utf16FromPath(argv[i]));
     return arguments;
 }
 

@@ -3,11 +3,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QIcon>
-#include <QInputDialog>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QSettings>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -164,39 +161,40 @@ void CMainFrame::UpdateRecentMenu() {
 }
 
 void CMainFrame::OnSave() {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Game"), QString(),
-                                                      tr("Palabrum games (*.dat);;All files (*)"));
-    if (path.isEmpty()) return;
-    const std::filesystem::path file = PathOfChosenFile(path);
-    if (!m_doc.SaveDocumentFile(file)) {
-        m_doc.ShowError(u"Error saving " + DisplayName(file), u"Can't Save Game", false);
+    const auto file = m_doc.Port().ChooseFileToSave(tr("Save Game").toStdU16String(), u"",
+                                                    {{tr("Palabrum games (*.dat)").toStdU16String(), u"*.dat"},
+                                                     {tr("All files (*)").toStdU16String(), u"*"}});
+    if (!file) return;
+    if (!m_doc.SaveDocumentFile(*file)) {
+        m_doc.ShowError(u"Error saving " + DisplayName(*file), u"Can't Save Game", false);
         return;
     }
-    AddRecentFile(file);
+    AddRecentFile(*file);
 }
 
 void CMainFrame::OnPrintCards() {
-    bool ok = false;
-    const int count = QInputDialog::getInt(this, tr("Print Cards"), tr("How many cards (1 to 99)?"), 10, 1,
-                                           kMaxCards, 1, &ok);
-    if (!ok) return;
-    const QString path = QFileDialog::getSaveFileName(this, tr("Print Cards"), tr("Palabrum cards.pdf"),
-                                                      tr("PDF documents (*.pdf)"));
-    if (path.isEmpty()) return;
+    PlatformPort& port = m_doc.Port();
+    const std::u16string caption = tr("Print Cards").toStdU16String();
+    const auto count = port.AskNumber(caption, tr("How many cards (1 to 99)?").toStdU16String(), 10, 1, kMaxCards);
+    if (!count) return;
+    const auto file = port.ChooseFileToSave(caption, tr("Palabrum cards.pdf").toStdU16String(),
+                                            {{tr("PDF documents (*.pdf)").toStdU16String(), u"*.pdf"}});
+    if (!file) return;
     QString error;
     // Each card is a fresh deal of the current words; the game itself is untouched.
-    if (!PrintCards(m_doc.GetBoard().Words(), count, [this] { return m_doc.Port().Random(); }, PathOfChosenFile(path),
-                    &error)) {
+    if (!PrintCards(m_doc.GetBoard().Words(), *count, [&port] { return port.Random(); }, *file, &error)) {
         m_doc.ShowError(error.toStdU16String(), u"Can't Print Cards", false);
     }
 }
 
 void CMainFrame::OnExportCard() {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export Card"), tr("Palabrum card.png"),
-                                                      tr("PNG images (*.png);;PDF documents (*.pdf)"));
-    if (path.isEmpty()) return;
+    const auto file = m_doc.Port().ChooseFileToSave(tr("Export Card").toStdU16String(),
+                                                    tr("Palabrum card.png").toStdU16String(),
+                                                    {{tr("PNG images (*.png)").toStdU16String(), u"*.png"},
+                                                     {tr("PDF documents (*.pdf)").toStdU16String(), u"*.pdf"}});
+    if (!file) return;
     QString error;
-    if (!ExportCard(m_doc, PathOfChosenFile(path), &error)) m_doc.ShowError(error.toStdU16String(), u"Can't Export Card", false);
+    if (!ExportCard(m_doc, *file, &error)) m_doc.ShowError(error.toStdU16String(), u"Can't Export Card", false);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "model/file_name.h"
+#include "views/qt_text.h"
 
 namespace palabrum {
 
@@ -15,6 +16,6 @@ inline std::filesystem::path PathOfChosenFile(const QString& chosen) {
 }
 
 // The name for a person to read.
-inline QString ShownName(const std::filesystem::path& path) { return QString::fromStdU16String(DisplayName(path)); }
+inline QString ShownName(const std::filesystem::path& path) { return ToQString(DisplayName(path)); }
 
 }  // namespace palabrum

@@ -1,30 +1,40 @@
 #include "shell/qt_platform_port.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
 #include <cstdio>
 
-#include "model/game_document.h"
-#include "shell/native_path.h"
 #include "options/options_dlg.h"
+#include "shell/about_dlg.h"
+#include "shell/native_path.h"
+#include "views/qt_text.h"
 
 namespace palabrum {
 
 namespace {
 
-QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
-
 int ShowBox(QWidget* owner, QMessageBox::Icon icon, std::u16string_view text, std::u16string_view caption,
             QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, Q(caption), Q(text), buttons, owner);
+    QMessageBox box(icon, ToQString(caption), ToQString(text), buttons, owner);
     box.setTextFormat(Qt::PlainText);  // texts carry file names and words, never markup
     return box.exec();
 }
 
+QString FilterList(const std::vector<FileFilter>& filters) {
+    QStringList parts;
+    for (const auto& f : filters) {
+        // Qt matches every file with "*", not "*.*".
+        const QString pattern = f.pattern == u"*.*" ? QStringLiteral("*") : ToQString(f.pattern);
+        parts << QStringLiteral("%1 (%2)").arg(ToQString(f.name).section(QLatin1String(" ("), 0, 0), pattern);
+    }
+    return parts.join(QStringLiteral(";;"));
+}
+
 // Nobody is there to answer a box: say it on standard error instead.
 void Tell(std::u16string_view text, std::u16string_view caption) {
-    std::fprintf(stderr, "palabrum: %s: %s\n", qPrintable(Q(caption)), qPrintable(Q(text)));
+    std::fprintf(stderr, "palabrum: %s: %s\n", qPrintable(ToQString(caption)), qPrintable(ToQString(text)));
 }
 
 }  // namespace
@@ -51,20 +61,42 @@ void QtPlatformPort::ShowNotice(std::u16string_view text, std::u16string_view ca
 }
 
 std::optional<std::filesystem::path> QtPlatformPort::ChooseFileToOpen(const std::vector<FileFilter>& filters) {
-    QStringList parts;
-    for (const auto& f : filters) {
-        // Qt matches every file with "*", not "*.*".
-        const QString pattern = f.pattern == u"*.*" ? QStringLiteral("*") : Q(f.pattern);
-        parts << QStringLiteral("%1 (%2)").arg(Q(f.name).section(QLatin1String(" ("), 0, 0), pattern);
-    }
-    const QString path = QFileDialog::getOpenFileName(m_owner, QString(), QString(), parts.join(QStringLiteral(";;")));
+    if (m_unattended) return std::nullopt;
+    const QString path = QFileDialog::getOpenFileName(m_owner, QString(), QString(), FilterList(filters));
     if (path.isEmpty()) return std::nullopt;
     return PathOfChosenFile(path);
 }
 
-bool QtPlatformPort::RunOptionsDialog(CPalabrumDoc& doc) {
-    COptionsDlg dialog(doc, doc.Options(), *this, m_owner, m_helpTopics);
-    return dialog.exec() == QDialog::Accepted;
+std::optional<std::filesystem::path> QtPlatformPort::ChooseFileToSave(std::u16string_view title,
+                                                                      std::u16string_view suggestedName,
+                                                                      const std::vector<FileFilter>& filters) {
+    if (m_unattended) return std::nullopt;
+    const QString path =
+        QFileDialog::getSaveFileName(m_owner, ToQString(title), ToQString(suggestedName), FilterList(filters));
+    if (path.isEmpty()) return std::nullopt;
+    return PathOfChosenFile(path);
+}
+
+std::optional<int> QtPlatformPort::AskNumber(std::u16string_view caption, std::u16string_view text, int initial,
+                                             int low, int high) {
+    if (m_unattended) return std::nullopt;
+    bool ok = false;
+    const int number = QInputDialog::getInt(m_owner, ToQString(caption), ToQString(text), initial, low, high, 1, &ok);
+    if (!ok) return std::nullopt;
+    return number;
+}
+
+std::optional<OptionsChoice> QtPlatformPort::RunOptionsDialog(const PalabrumOptions& current) {
+    if (m_unattended) return std::nullopt;
+    COptionsDlg dialog(current, *this, m_owner, m_helpTopics);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.TakeChoice();
+}
+
+void QtPlatformPort::ShowAbout() {
+    if (m_unattended) return;
+    CAboutDlg about(m_owner);
+    about.exec();
 }
 
 }  // namespace palabrum

@@ -17,8 +17,9 @@ public:
 
     // Boxes and dialogs are owned by this window once it exists.
     void SetOwner(QWidget* owner) { m_owner = owner; }
-    // With nobody at the screen (a screenshot run), boxes go to standard error
-    // and questions are answered Yes, so nothing ever waits for a person.
+    // With nobody at the screen (a screenshot run), boxes go to standard error,
+    // questions are answered Yes and dialogs cancelled, so nothing ever waits
+    // for a person.
     void SetUnattended(bool unattended) { m_unattended = unattended; }
     // What the Options dialog's Help button runs.
     void SetHelpTopics(std::function<void()> helpTopics) { m_helpTopics = std::move(helpTopics); }
@@ -26,8 +27,13 @@ public:
     void ShowError(std::u16string_view text, std::u16string_view caption) override;
     bool AskYesNo(std::u16string_view text, std::u16string_view caption) override;
     void ShowNotice(std::u16string_view text, std::u16string_view caption) override;
+    std::optional<int> AskNumber(std::u16string_view caption, std::u16string_view text, int initial, int low,
+                                 int high) override;
     std::optional<std::filesystem::path> ChooseFileToOpen(const std::vector<FileFilter>& filters) override;
-    bool RunOptionsDialog(CPalabrumDoc& doc) override;
+    std::optional<std::filesystem::path> ChooseFileToSave(std::u16string_view title, std::u16string_view suggestedName,
+                                                          const std::vector<FileFilter>& filters) override;
+    std::optional<OptionsChoice> RunOptionsDialog(const PalabrumOptions& current) override;
+    void ShowAbout() override;
     void FileNew() override { m_fileNew(); }
     std::uint32_t Random() override { return m_random(); }
 

@@ -7,6 +7,7 @@
 
 #include "model/game_document.h"
 #include "views/board_window.h"
+#include "views/qt_text.h"
 
 namespace palabrum {
 
@@ -124,7 +125,7 @@ QAccessibleInterface* CellAccessible::table() const { return m_table; }
 
 QString CellAccessible::text(QAccessible::Text t) const {
     switch (t) {
-    case QAccessible::Name: return QString::fromStdU16String(m_board->Document().GetWord(m_square));
+    case QAccessible::Name: return ToQString(m_board->Document().GetWord(m_square));
     case QAccessible::Description:
         return QStringLiteral("Row %1, column %2, %3")
             .arg(rowIndex() + 1)

@@ -3,9 +3,9 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <algorithm>
+#include <array>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimerEvent>
 
 #include "model/game_document.h"
 #include "views/board_accessible.h"
@@ -23,6 +23,10 @@ UIBoard::UIBoard(CPalabrumDoc& doc, QWidget* parent) : QWidget(parent), m_doc(do
     setAccessibleName(tr("Board"));
     setMouseTracking(true);  // hovering shows words too
     setFocusPolicy(Qt::StrongFocus);  // Tab or a click, for play from the keyboard
+    m_flashTimer.setInterval(kFlashInterval);
+    m_hoverTimer.setInterval(kHoverInterval);
+    connect(&m_flashTimer, &QTimer::timeout, this, [this] { OnTimer(kFlashTimer); });
+    connect(&m_hoverTimer, &QTimer::timeout, this, [this] { OnTimer(kHoverTimer); });
 }
 
 int UIBoard::SquareFromPoint(QPoint p) const {
@@ -42,19 +46,18 @@ Rect UIBoard::SquareRect(int square) const {
     return {left, top, left + px - 3, top + py - 3};
 }
 
-void UIBoard::UpdateFlashState() {
+void UIBoard::Refresh() {
     const bool bingo = m_doc.IsBingo();
     if (bingo && !m_flashing) {
         m_flashing = true;
         m_flashPhase = false;
-        m_flashTimer.start(kFlashInterval, this);
-    } else if (bingo) {
-        m_flashPhase = !m_flashPhase;
-    } else if (m_flashing) {
+        m_flashTimer.start();
+    } else if (!bingo && m_flashing) {
         m_flashing = false;
+        m_flashPhase = false;
         m_flashTimer.stop();
-        update();  // one more paint shows every mark steadily
     }
+    update();
 }
 
 void UIBoard::OnPaint(QPainter& painter) {
@@ -75,17 +78,17 @@ void UIBoard::OnPaint(QPainter& painter) {
         if (px == 0) break;
     }
 
-    UpdateFlashState();
-    m_showMark.fill(true);
+    std::array<bool, kSquares> showMark;
+    showMark.fill(true);
     if (m_flashing && m_flashPhase) {
         int s = m_doc.GetBingoLineStart();
         for (int k = 0; k < kSide; ++k, s += m_doc.GetBingoLineStep()) {
-            if (s >= 0 && s < kSquares) m_showMark[static_cast<std::size_t>(s)] = false;
+            if (s >= 0 && s < kSquares) showMark[static_cast<std::size_t>(s)] = false;
         }
     }
     for (int i = 0; i < kSquares; ++i) {
         const Rect r = SquareRect(i);
-        if (m_doc.GetMark(i) && m_showMark[static_cast<std::size_t>(i)]) {
+        if (m_doc.GetMark(i) && showMark[static_cast<std::size_t>(i)]) {
             painter.fillRect(r.ToQRect(), color);
         } else {
             painter.fillRect(QRect(r.left - 1, r.top - 1, r.Width() + 2, r.Height() + 2), Qt::white);
@@ -138,7 +141,7 @@ void UIBoard::OnMouseMove(Qt::MouseButtons buttons) {
     if (buttons != Qt::NoButton) return;  // the pressed square's word stays while dragging
     m_hoverTimer.stop();
     emit squareWordRequested(-1);
-    if (!m_doc.IsBingo()) m_hoverTimer.start(kHoverInterval, this);
+    if (!m_doc.IsBingo()) m_hoverTimer.start();
 }
 
 void UIBoard::OnTimer(int id) {
@@ -146,8 +149,9 @@ void UIBoard::OnTimer(int id) {
         const QPoint p = mapFromGlobal(QCursor::pos());
         emit squareWordRequested(rect().contains(p) ? SquareFromPoint(p) : -1);
         m_hoverTimer.stop();
-    } else if (id == kFlashTimer) {
-        update();  // the paint flips the phase
+    } else if (id == kFlashTimer && m_flashing) {
+        m_flashPhase = !m_flashPhase;
+        update();
     }
 }
 
@@ -184,10 +188,5 @@ void UIBoard::focusOutEvent(QFocusEvent* event) {
     update();
 }
 
-void UIBoard::timerEvent(QTimerEvent* event) {
-    if (event->timerId() == m_flashTimer.timerId()) OnTimer(kFlashTimer);
-    else if (event->timerId() == m_hoverTimer.timerId()) OnTimer(kHoverTimer);
-    else QWidget::timerEvent(event);
-}
 
 }  // namespace palabrum

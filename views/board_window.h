@@ -3,9 +3,8 @@
 // flashes the winning line. It reads the game at paint time and keeps none.
 #pragma once
 
-#include <QBasicTimer>
+#include <QTimer>
 #include <QWidget>
-#include <array>
 
 #include "views/layout.h"
 
@@ -27,6 +26,10 @@ public:
     // The rectangle a marked square fills.
     Rect SquareRect(int square) const;
 
+    // Reads the game's bingo state: starts the flash on a new bingo (marks
+    // shown first), stops it when the bingo is gone, and repaints.
+    void Refresh();
+
     // Toggles a square's mark, as a double press or the keyboard asks.
     void ToggleMark(int square);
     // The square the keyboard works on; outlined while the board has the focus.
@@ -46,6 +49,8 @@ public:
     bool IsFlashing() const { return m_flashing; }
     bool FlashPhase() const { return m_flashPhase; }
     bool IsHoverTimerActive() const { return m_hoverTimer.isActive(); }
+    const QTimer& FlashTimer() const { return m_flashTimer; }
+    const QTimer& HoverTimer() const { return m_hoverTimer; }
 
 signals:
     // The word label should show this square's word, or nothing for -1.
@@ -59,21 +64,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void UpdateFlashState();
-
     CPalabrumDoc& m_doc;
     bool m_flashing = false;
-    bool m_flashPhase = false;
-    std::array<bool, 25> m_showMark{};
+    bool m_flashPhase = false;  // true while the winning line shows unmarked
     int m_focusSquare = 0;
-    QBasicTimer m_flashTimer;
-    QBasicTimer m_hoverTimer;
+    QTimer m_flashTimer;
+    QTimer m_hoverTimer;
 };
 
 // 0x00BBGGRR, as the options keep it, to a Qt colour.

@@ -7,11 +7,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "model/bingo_pictures.h"
 #include "model/game_document.h"
-#include "options/bingo_pictures.h"
 #include "palabrum/product_info.h"
 #include "views/board_accessible.h"
 #include "views/board_window.h"
+#include "views/qt_text.h"
 #include "views/status_pane.h"
 
 namespace palabrum {
@@ -19,8 +20,6 @@ namespace palabrum {
 namespace {
 
 constexpr int kSquareRole = Qt::UserRole;
-
-QString ToQString(const std::u16string& s) { return QString::fromStdU16String(s); }
 
 }  // namespace
 
@@ -49,18 +48,13 @@ CPalabrumView::CPalabrumView(CPalabrumDoc& doc, PlatformPort& port, QWidget* par
 CPalabrumView::~CPalabrumView() { m_doc.RemoveView(*this); }
 
 void CPalabrumView::LoadPicture() {
-    switch (m_doc.GetBingoMessage()) {
-    case kBingoPicture: LoadBuiltInPicture(kBingoPictureId, m_picture); break;
-    case kBullPicture: LoadBuiltInPicture(kBullPictureId, m_picture); break;
-    case kCustomPicture:
-        if (!LoadCustomPicture(m_port, m_picture, m_doc.Options().m_customPicturePath)) {
-            m_doc.ShowError(u"Invalid custom bitmap.\nUsing default.", u"Bad bitmap", false);
-            LoadBuiltInPicture(kBingoPictureId, m_picture);
-            m_doc.ResetBingoMessage();
-        }
-        break;
-    default: break;  // an unknown choice shows a white pane
-    }
+    const int choice = m_doc.GetBingoMessage();
+    // An unknown choice shows a white pane; a custom picture that fails falls back for good.
+    if (LoadChosenPicture(m_port, choice, m_doc.Options().m_customPicturePath, m_picture) || choice != kCustomPicture)
+        return;
+    m_doc.ShowError(u"Invalid custom bitmap.\nUsing default.", u"Bad bitmap", false);
+    LoadChosenPicture(m_port, kBingoPicture, {}, m_picture);
+    m_doc.ResetBingoMessage();
 }
 
 void CPalabrumView::OnInitialUpdate() {
@@ -74,7 +68,7 @@ void CPalabrumView::OnInitialUpdate() {
         LoadPicture();
     }
     RefreshAll();
-    OnUpdate(kHintLayout);
+    OnUpdate({DocumentChange::Kind::kLayout});
     if (!m_doc.IsBingo()) {
         QRect raised = m_labelArea.ToQRect();
         raised.setTop(raised.top() - 30);
@@ -83,26 +77,28 @@ void CPalabrumView::OnInitialUpdate() {
     }
 }
 
-void CPalabrumView::OnUpdate(std::uint32_t hint) {
-    switch (hint & 0xFFFF) {
-    case kHintLayout:
-    case kHintOptionsChanged: LayOut(); break;
-    case kHintSquareChanged: {
-        const int high = static_cast<int>(hint >> 16);
-        const int item = FindListItem(high >> 4);
+void CPalabrumView::OnUpdate(const DocumentChange& change) {
+    using Kind = DocumentChange::Kind;
+    switch (change.kind) {
+    case Kind::kLayout: LayOut(); break;
+    case Kind::kOptionsChanged:
+        LayOut();
+        ShowBingoIfWon();  // a new picture shows at once during a bingo
+        break;
+    case Kind::kSquareChanged: {
+        const int item = FindListItem(change.square);
         if (item >= 0) {
             const QSignalBlocker quiet(m_wordList);  // our own change, not the player's
-            m_wordList->item(item)->setSelected((high & 1) != 0);
+            m_wordList->item(item)->setSelected(change.marked);
         }
-        if (m_boardWnd) AnnounceMarkChanged(*m_boardWnd, high >> 4);
+        if (m_boardWnd) AnnounceMarkChanged(*m_boardWnd, change.square);
         [[fallthrough]];
     }
-    case kHintMarksReplaced:
-        if (m_boardWnd) m_boardWnd->update();
+    case Kind::kMarksReplaced:
+        if (m_boardWnd) m_boardWnd->Refresh();
         ShowBingoIfWon();
         break;
-    case kHintListLoaded: RefreshAll(); break;
-    default: break;
+    case Kind::kListLoaded: RefreshAll(); break;
     }
 }
 
@@ -141,23 +137,18 @@ void CPalabrumView::RefreshAll() {
         }
         m_wordList->setUpdatesEnabled(true);
     }
-    if (m_boardWnd) m_boardWnd->update();
-    if (m_statusPane) {
-        m_statusPane->update();
-        m_statusPane->hide();
-    }
+    if (m_boardWnd) m_boardWnd->Refresh();
     ShowBingoIfWon();
 }
 
 void CPalabrumView::ShowBingoIfWon() {
-    if (!m_statusPane || !m_doc.IsBingo()) return;  // the pane hides itself at its next paint
-    if (!m_statusPane->isVisible()) {
+    if (!m_statusPane) return;
+    const bool wasShown = m_statusPane->isVisible();
+    m_statusPane->Refresh();  // shows itself on a bingo, hides itself without one
+    if (!wasShown && m_statusPane->isVisible()) {
         QAccessibleEvent alert(m_statusPane, QAccessible::Alert);  // a screen reader says "Bingo"
         Announce(alert);
     }
-    m_statusPane->show();
-    m_statusPane->raise();
-    m_statusPane->update();
 }
 
 int CPalabrumView::FindListItem(int square) const {
@@ -188,7 +179,7 @@ void CPalabrumView::OnWordListSelChange() {
 
 void CPalabrumView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (m_boardWnd) OnUpdate(kHintOptionsChanged);
+    if (m_boardWnd) OnUpdate({DocumentChange::Kind::kLayout});
 }
 
 }  // namespace palabrum

@@ -30,7 +30,7 @@ public:
     ~CPalabrumView() override;
 
     void OnInitialUpdate() override;
-    void OnUpdate(std::uint32_t hint) override;
+    void OnUpdate(const DocumentChange& change) override;
 
     void RefreshAll();
     void ShowBingoIfWon();

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QTimerEvent>
 
 #include "model/game_document.h"
 #include "model/picture.h"
@@ -17,85 +16,98 @@ bool Contains(const Rect& outer, const Rect& inner) {
            inner.bottom <= outer.bottom;
 }
 
-}  // namespace
-
-StatusPane::StatusPane(CPalabrumDoc& doc, PictureHolder& picture, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_picture(picture) {
-    setObjectName(QStringLiteral("StatusPane"));
-}
-
-void StatusPane::OnPaint(QPainter& painter) {
-    const Rect client{0, 0, width(), height()};
-    if (!m_doc.IsBingo()) {
-        if (m_animating) {
-            m_animating = false;
-            m_timer.stop();
-            hide();
-        }
-        return;
-    }
-    // Every tick starts from a white pane.
-    painter.fillRect(client.ToQRect(), Qt::white);
-
-    if (!m_doc.PendingPicture().IsEmpty()) m_picture.TakeFrom(m_doc.PendingPicture());
-
+Rect PictureRectIn(const Rect& client) {
     const int cx = client.right / 2;
     const int cy = client.bottom / 2;
-    const Rect pictureRect{cx - 20, cy - 20, cx + 20, cy + 20};
-    if (const Picture* picture = m_picture.Get()) {
-        painter.drawImage(pictureRect.left, pictureRect.top, PictureImage(*picture));
-    }
-
-    if (!m_animating) {
-        m_ringCount = 0;
-        m_pictureRect = pictureRect;
-        m_animating = true;
-        m_timer.start(kRippleInterval, this);
-        return;
-    }
-    DrawRings(painter, client);
+    return {cx - 20, cy - 20, cx + 20, cy + 20};
 }
 
-void StatusPane::DrawRings(QPainter& painter, const Rect& client) {
-    Rect r = m_pictureRect;
+// Walks the rings outward from `start`, one step per ring, each clamped to
+// the client once it would leave it; calls `ring(i, r)` for rings 0 to
+// `count` - 1 and returns the index at which the walk has met the client's
+// own edge twice (the end of a cycle), or `count` if it gets no further.
+template <class Ring>
+int WalkRings(const Rect& client, Rect r, int count, Ring ring) {
     int clamps = 0;
-    for (int i = 0; i < m_ringCount; ++i) {
-        if (r == client && clamps == 2) {
-            // One full cycle shown: blank the pane and start over.
-            m_ringCount = 0;
-            painter.fillRect(client.ToQRect(), Qt::white);
-            break;
-        }
-        if (i > 0) FrameRect(painter, r, Qt::black);
-        r = {r.left - kRingSpacing, r.top - kRingSpacing, r.right + kRingSpacing, r.bottom + kRingSpacing};
+    for (int i = 0; i < count; ++i) {
+        if (r == client && clamps == 2) return i;
+        ring(i, r);
+        r = {r.left - StatusPane::kRingSpacing, r.top - StatusPane::kRingSpacing, r.right + StatusPane::kRingSpacing,
+             r.bottom + StatusPane::kRingSpacing};
         if (!Contains(client, r)) {
             r = client;
             ++clamps;
         }
     }
+    return count;
+}
+
+}  // namespace
+
+StatusPane::StatusPane(CPalabrumDoc& doc, PictureHolder& picture, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_picture(picture) {
+    setObjectName(QStringLiteral("StatusPane"));
+    m_timer.setInterval(kRippleInterval);
+    connect(&m_timer, &QTimer::timeout, this, &StatusPane::OnTimer);
+}
+
+void StatusPane::Refresh() {
+    if (!m_doc.IsBingo()) {
+        m_animating = false;
+        m_timer.stop();
+        hide();
+        return;
+    }
+    if (!m_doc.PendingPicture().IsEmpty()) m_picture.TakeFrom(m_doc.PendingPicture());
+    if (!m_animating) StartRipple();
+    show();
+    raise();
+    update();
+}
+
+void StatusPane::StartRipple() {
+    m_ringCount = 0;
+    m_pictureRect = PictureRectIn(Client());
+    m_animating = true;
+    m_timer.start();
+}
+
+int StatusPane::CycleEnd() const {
+    // Long enough for any pane: each ring grows the outline by a spacing.
+    const int most = 4 + (std::max(width(), height()) + 1) / kRingSpacing;
+    return WalkRings(Client(), m_pictureRect, most, [](int, const Rect&) {});
+}
+
+void StatusPane::OnPaint(QPainter& painter) {
+    if (!m_animating) return;
+    const Rect client = Client();
+    // Every tick starts from a white pane.
+    painter.fillRect(client.ToQRect(), Qt::white);
+    if (const Picture* picture = m_picture.Get()) {
+        painter.drawImage(m_pictureRect.left, m_pictureRect.top, PictureImage(*picture));
+    }
+    const int drawn = WalkRings(client, m_pictureRect, m_ringCount, [&](int i, const Rect& r) {
+        if (i > 0) FrameRect(painter, r, Qt::black);
+    });
+    if (drawn < m_ringCount) painter.fillRect(client.ToQRect(), Qt::white);  // a cycle shown: a blank pane
 }
 
 void StatusPane::OnTimer() {
-    ++m_ringCount;
+    // Past the blank pane that ends a cycle, the ripple starts over.
+    m_ringCount = m_ringCount > CycleEnd() ? 1 : m_ringCount + 1;
     update();
 }
 
 void StatusPane::OnSize() {
     if (!m_animating) return;
-    // The next paint restarts the ripple around the picture in its new place.
-    m_animating = false;
-    m_timer.stop();
+    // The ripple starts again around the picture in its new place.
+    StartRipple();
     update();
 }
 
 void StatusPane::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     OnPaint(painter);
-}
-
-void StatusPane::timerEvent(QTimerEvent* event) {
-    if (event->timerId() == m_timer.timerId()) OnTimer();
-    else QWidget::timerEvent(event);
 }
 
 void StatusPane::resizeEvent(QResizeEvent* event) {

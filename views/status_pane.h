@@ -2,7 +2,7 @@
 // square outlines rippling outward from it, one more every 200 ms.
 #pragma once
 
-#include <QBasicTimer>
+#include <QTimer>
 #include <QWidget>
 
 #include "views/layout.h"
@@ -19,30 +19,39 @@ public:
     static constexpr int kRingSpacing = 7;
 
     // `picture` is the view's picture holder; a picture the document holds
-    // pending replaces it at the next bingo paint.
+    // pending replaces it when a bingo is shown.
     StatusPane(CPalabrumDoc& doc, PictureHolder& picture, QWidget* parent);
+
+    // Reads the game: on a bingo takes over a pending picture, shows itself
+    // and starts the ripple if it is not running; without one stops and hides.
+    void Refresh();
 
     void OnPaint(QPainter& painter);
     void OnTimer();
     void OnSize();
 
     bool IsAnimating() const { return m_animating; }
+    const QTimer& RippleTimer() const { return m_timer; }
+    // Ticks since the ripple (re)started; one past a full cycle shows a blank pane.
     int RingCount() const { return m_ringCount; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void timerEvent(QTimerEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void DrawRings(QPainter& painter, const Rect& client);
+    Rect Client() const { return {0, 0, width(), height()}; }
+    void StartRipple();
+    // The tick at which the rings have filled the pane twice over and it is
+    // blanked before starting over.
+    int CycleEnd() const;
 
     CPalabrumDoc& m_doc;
     PictureHolder& m_picture;
     int m_ringCount = 0;
     Rect m_pictureRect;
     bool m_animating = false;
-    QBasicTimer m_timer;
+    QTimer m_timer;
 };
 
 }  // namespace palabrum

@@ -187,28 +187,52 @@ TEST_F(App, HelpTopicsOpensTheHelpFileAtItsAnchorAndTheGameGoesOn) {
     EXPECT_EQ(p.app.Document().GetMark(1), 1);
 }
 
-// Runs `action`, which opens a modal dialog, and hands that dialog to `inspect` before closing it.
-void WithModal(const std::function<void()>& action, const std::function<void(QWidget*)>& inspect) {
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        seen = modal != nullptr;
-        if (modal) {
-            inspect(modal);
-            modal->close();
-        }
-    });
-    action();
-    EXPECT_TRUE(seen) << "no modal dialog opened";
-}
-
-// The toolbar's question-mark button and Help > About share this one action.
-TEST_F(App, TheAboutCommandOpensTheAboutBox) {
+// Save..., Print Cards..., Export Card... and About ask the port for every
+// answer, as the document's commands do.
+TEST_F(App, FileCommandsAndAboutAskThroughThePort) {
     Program p(state());
-    QAction* about = p.app.MainFrame()->Action(57664);
-    EXPECT_TRUE(p.app.MainFrame()->findChild<QToolBar*>()->actions().contains(about));
-    WithModal([&] { about->trigger(); },
-              [](QWidget* modal) { EXPECT_NE(qobject_cast<CAboutDlg*>(modal), nullptr); });
+    CMainFrame& frame = *p.app.MainFrame();
+    const auto trigger = [&](const QString& text) {
+        for (QAction* action : frame.findChildren<QAction*>()) {
+            if (action->text() == text) return action->trigger();
+        }
+        ADD_FAILURE() << text.toStdString();
+    };
+    std::ofstream(dir.File("plain")) << "not a folder";
+    p.app.Document().SetMark(6, 1);
+
+    p.port.filePicks = {std::nullopt, dir.File("game.dat"), dir.File("plain") / "game.dat"};
+    for (int i = 0; i < 3; ++i) trigger(QStringLiteral("&Save..."));
+    EXPECT_EQ(p.port.saveTitles, (std::vector<std::u16string>(3, u"Save Game")));
+    EXPECT_EQ(p.port.dialogs.at(0).at(0).pattern, u"*.dat");
+    EXPECT_EQ(Program(dir.File("other.dat"), dir.File("game.dat")).app.Document().GetMark(6), 1);
+    EXPECT_EQ(frame.RecentFiles(), std::vector<std::filesystem::path>{dir.File("game.dat")});
+    EXPECT_EQ(p.port.boxes, (std::vector<ShownBox>{{ShownBox::kError,
+                                                    u"Error saving " + (dir.File("plain") / "game.dat").u16string(),
+                                                    u"Can't Save Game"}}));
+
+    p.port.boxes.clear();
+    p.port.numbers = {std::nullopt, 3};
+    p.port.filePicks = {dir.File("cards.pdf")};
+    trigger(QStringLiteral("&Print Cards..."));  // the number is cancelled: no file asked for
+    EXPECT_EQ(p.port.saveTitles.size(), 3u);
+    trigger(QStringLiteral("&Print Cards..."));
+    EXPECT_EQ(p.port.saveTitles.back(), u"Print Cards");
+    EXPECT_GT(std::filesystem::file_size(dir.File("cards.pdf")), 1000u);
+
+    p.port.filePicks = {dir.File("card.png"), dir.File("plain") / "card.png"};
+    trigger(QStringLiteral("&Export Card..."));
+    trigger(QStringLiteral("&Export Card..."));
+    EXPECT_FALSE(QImage(QString::fromStdString(dir.File("card.png").string())).isNull());
+    ASSERT_EQ(p.port.boxes.size(), 1u);
+    EXPECT_EQ(p.port.boxes[0].caption, u"Can't Export Card");
+    EXPECT_EQ(p.app.Document().GetMark(6), 1) << "cards never touch the game";
+
+    // The toolbar's question-mark button and Help > About share one action.
+    QAction* about = frame.Action(57664);
+    EXPECT_TRUE(frame.findChild<QToolBar*>()->actions().contains(about));
+    about->trigger();
+    EXPECT_EQ(p.port.aboutBoxes, 1);
 }
 
 TEST(HelpFile, IsFoundInstalledThenInTheSourceTreeThenBuiltIn) {

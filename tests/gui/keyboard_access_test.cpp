@@ -123,7 +123,7 @@ TEST(Accessibility, ControlsCarryNames) {
     EXPECT_EQ(w.view.WordList()->accessibleName(), QStringLiteral("Words"));
     EXPECT_EQ(w.view.WordLabel()->accessibleName(), QStringLiteral("Word"));
     EXPECT_EQ(w.view.Pane()->accessibleName(), QStringLiteral("Bingo"));
-    COptionsDlg dialog(w.doc, w.doc.Options(), w.port, nullptr);
+    COptionsDlg dialog(w.doc.Options(), w.port, nullptr);
     EXPECT_EQ(dialog.BingoMessageList()->accessibleName(), QStringLiteral("Bingo Message"));
     EXPECT_EQ(dialog.ListPositionList()->accessibleName(), QStringLiteral("List Position"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.RandomBoardBox())->text(QAccessible::Name),

@@ -59,7 +59,7 @@ TEST(FormLayout, TheViewPlacesItsChildrenAndRaisesTheAboutText) {
 
     // Options changed to "Top": hint 1 lays the view out again.
     w.doc.Options().m_listPosition = kListTop;
-    w.doc.UpdateAllViews(kHintOptionsChanged);
+    w.doc.UpdateAllViews({DocumentChange::Kind::kOptionsChanged});
     EXPECT_EQ(w.view.WordList()->geometry(), QRect(0, 0, 240, 134));
     EXPECT_EQ(w.view.Pane()->geometry(), QRect(5, 146, 113, 113));
     EXPECT_EQ(w.view.WordLabel()->geometry(), QRect(5, 196, 110, 67));

@@ -1,17 +1,14 @@
-// The Options dialog driven through the scripted port: the preview, Load...,
+// The Options dialog run through the document's command: the preview, Load...,
 // OK and Cancel, and what reaches the document and the views.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
-#include <fstream>
 
+#include "model/bingo_pictures.h"
 #include "model/file_name.h"
-#include "options/bingo_pictures.h"
 #include "options/color_wnd.h"
 #include "options/options_dlg.h"
 #include "tests/gui/gui_fixture.h"
@@ -30,7 +27,6 @@ std::string SolidBmp(std::uint8_t r, std::uint8_t g, std::uint8_t b, int height 
     };
     file[0] = 'B';
     file[1] = 'M';
-    put32(2, 54 + 120 * 40);
     put32(10, 54);
     put32(14, 40);
     put32(18, 40);
@@ -41,199 +37,177 @@ std::string SolidBmp(std::uint8_t r, std::uint8_t g, std::uint8_t b, int height 
     return file;
 }
 
+QRgb PreviewAt(COptionsDlg& dialog, int x, int y) {
+    return testing::Render(dialog).pixel(COptionsDlg::kPreviewRect.topLeft() + QPoint(x, y));
+}
+
 class OptionsDialog : public ::testing::Test {
 protected:
-    std::unique_ptr<COptionsDlg> Open() {
-        return std::make_unique<COptionsDlg>(w.doc, w.doc.Options(), w.port, nullptr, [this] { ++helpOpened; });
-    }
-    QRgb PreviewCentre(COptionsDlg& dialog) {
-        QImage image(dialog.size(), QImage::Format_RGB32);
-        image.fill(Qt::magenta);
-        dialog.render(&image);
-        return image.pixel(COptionsDlg::kPreviewRect.center());
+    // Runs Options through the document; `play` works the open dialog and says
+    // whether to press OK (false: Cancel). Returns what OK said.
+    bool Run(const std::function<bool(COptionsDlg&)>& play) {
+        bool accepted = false;
+        w.port.optionsDialog = [&](const PalabrumOptions& current) -> std::optional<OptionsChoice> {
+            COptionsDlg dialog(current, w.port, nullptr, [this] { ++helpOpened; });
+            if (!play(dialog) || !(accepted = dialog.OnOK())) return std::nullopt;
+            return dialog.TakeChoice();
+        };
+        w.doc.OnCmdMsg(kCmdOptions);
+        return accepted;
     }
     testing::GameWindow w;
     int helpOpened = 0;
 };
 
-TEST_F(OptionsDialog, OpensWithTheStoredOptionsAndThePartsInPlace) {
-    w.doc.Options().m_listPosition = kListTop;
-    w.doc.Options().m_randomBoard = 1;
-    w.doc.Options().m_boardColor = 0x00FF00;
-    auto dialog = Open();
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Options"));
-    EXPECT_EQ(dialog->BingoMessageList()->currentText(), QStringLiteral("Bingo!"));
-    EXPECT_EQ(dialog->BingoMessageList()->count(), 3);
-    EXPECT_EQ(dialog->BingoMessageList()->itemText(1), QStringLiteral("Bullsh#t!"));
-    EXPECT_EQ(dialog->ListPositionList()->currentText(), QStringLiteral("Top"));
-    EXPECT_TRUE(dialog->RandomBoardBox()->isChecked());
-    EXPECT_EQ(dialog->Swatch()->geometry(), QRect(79, 74, 123, 16));
-    EXPECT_EQ(dialog->Swatch()->m_selectedColor, 0x00FF00u);
-    EXPECT_FALSE(dialog->LoadButton()->isVisibleTo(dialog.get()));
-    EXPECT_FALSE(dialog->Preview().IsEmpty());
-    // The preview square shows the built-in picture pixel for pixel.
-    PictureHolder bingo;
-    LoadBuiltInPicture(kBingoPictureId, bingo);
-    QImage image(dialog->size(), QImage::Format_RGB32);
-    dialog->render(&image);
-    const QRect r = COptionsDlg::kPreviewRect;
-    int differing = 0;
-    for (int y = 0; y < 40; ++y) {
-        for (int x = 0; x < 40; ++x) differing += image.pixel(r.left() + x, r.top() + y) != (bingo.Get()->At(x, y) | 0xFF000000u);
-    }
-    EXPECT_EQ(differing, 0);
+TEST_F(OptionsDialog, OpensWithTheStoredOptionsThePreviewAndThePartsInPlace) {
+    w.doc.Options() = {kListTop, kBullPicture, 1, u"", 0x00FF00};
+    Run([&](COptionsDlg& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Options"));
+        QStringList items;
+        for (int i = 0; i < d.BingoMessageList()->count(); ++i) items << d.BingoMessageList()->itemText(i);
+        EXPECT_EQ(items, (QStringList{"Bingo!", "Bullsh#t!", "Custom"}));
+        EXPECT_EQ(d.BingoMessageList()->currentIndex(), kBullPicture);
+        EXPECT_EQ(d.ListPositionList()->currentText(), QStringLiteral("Top"));
+        EXPECT_TRUE(d.RandomBoardBox()->isChecked());
+        EXPECT_EQ(d.Swatch()->geometry(), QRect(79, 74, 123, 16));
+        EXPECT_EQ(d.Swatch()->m_selectedColor, 0x00FF00u);
+        EXPECT_FALSE(d.LoadButton()->isVisibleTo(&d));
+        PictureHolder bull;
+        LoadBuiltInPicture(kBullPictureId, bull);
+        const QImage image = testing::Render(d);
+        int differing = 0;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                differing += image.pixel(COptionsDlg::kPreviewRect.topLeft() + QPoint(x, y)) !=
+                             (bull.Get()->At(x, y) | 0xFF000000u);
+            }
+        }
+        EXPECT_EQ(differing, 0);
+        d.OnHelp();  // the help opens and the dialog stays
+        EXPECT_EQ(helpOpened, 1);
+        return false;
+    });
     EXPECT_TRUE(w.port.boxes.empty());
+    EXPECT_EQ(w.doc.Options().m_randomBoard, 1);
 }
 
-TEST_F(OptionsDialog, AStoredCustomPictureThatIsGoneIsReportedFirstAndOkIsRefused) {
+TEST_F(OptionsDialog, AStoredCustomPictureThatIsGoneIsReportedAndOkIsRefusedUntilOneIsLoaded) {
     const auto gone = w.dir.File("gone.bmp").u16string();
-    w.doc.Options().SetBingoMessage(kCustomPicture);
-    w.doc.Options().m_customPicturePath = gone;
-    auto dialog = Open();
-    EXPECT_EQ(w.port.boxes, (std::vector<ShownBox>{{ShownBox::kError, u"Could not open " + gone, u"Open Failed"}}));
-    EXPECT_TRUE(dialog->Preview().IsEmpty());
-    EXPECT_EQ(PreviewCentre(*dialog), qRgb(255, 255, 255));
-    EXPECT_TRUE(dialog->LoadButton()->isVisibleTo(dialog.get()));
-    EXPECT_TRUE(dialog->WorkingPath().empty());
-
-    EXPECT_FALSE(dialog->OnOK());
-    EXPECT_EQ(w.port.boxes.back(), (ShownBox{ShownBox::kError, u"Please load a bitmap", u"Custom Bitmap"}));
-    EXPECT_EQ(w.doc.Options().m_customPicturePath, gone);  // nothing written
-}
-
-TEST_F(OptionsDialog, ChoosingCustomLoadsARememberedPathAtOnce) {
-    const auto path = w.dir.Write("red.bmp", SolidBmp(255, 0, 0));
-    w.doc.Options().m_customPicturePath = path.u16string();  // from an earlier run
-    auto dialog = Open();
-    dialog->BingoMessageList()->setCurrentIndex(kCustomPicture);
-    dialog->OnBingoMessagePicked();
-    EXPECT_TRUE(w.port.dialogs.empty()) << "no file prompt";
-    EXPECT_EQ(PreviewCentre(*dialog), qRgb(255, 0, 0));
-    EXPECT_TRUE(dialog->LoadButton()->isVisibleTo(dialog.get()));
-}
-
-TEST_F(OptionsDialog, LoadAcceptsGoodFilesAndRefusesMissingWrongSizedAndCancelled) {
-    auto dialog = Open();
-    dialog->BingoMessageList()->setCurrentIndex(kCustomPicture);
-    dialog->OnBingoMessagePicked();
-
-    w.port.filePicks = {std::nullopt};  // cancel: nothing changes
-    dialog->OnLoad();
-    ASSERT_EQ(w.port.dialogs.size(), 1u);
-    EXPECT_EQ(w.port.dialogs[0][0].name, u"Bitmap Files (*.bmp)");
-    EXPECT_EQ(w.port.dialogs[0][0].pattern, u"*.bmp");
-    EXPECT_TRUE(dialog->Preview().IsEmpty());
-
-    const auto good = w.dir.Write("cyan.bmp", SolidBmp(0, 255, 255));
-    w.port.filePicks = {good};
-    dialog->OnLoad();
-    EXPECT_EQ(PreviewCentre(*dialog), qRgb(0, 255, 255));
-    EXPECT_EQ(dialog->WorkingPath(), good.u16string());
-
+    w.doc.Options() = {kListLeft, kCustomPicture, 0, gone, 0};
     const auto tall = w.dir.Write("tall.bmp", SolidBmp(0, 0, 0, 41));
-    w.port.filePicks = {tall};
-    dialog->OnLoad();
-    EXPECT_EQ(w.port.boxes.back(), (ShownBox{ShownBox::kError, u"Bitmap must be 40x40 pixels.", u"Bad Size"}));
-    EXPECT_TRUE(dialog->Preview().IsEmpty());
-    EXPECT_TRUE(dialog->WorkingPath().empty());
+    const auto cyan = w.dir.Write("cyan.bmp", SolidBmp(0, 255, 255));
+    const bool accepted = Run([&](COptionsDlg& d) {
+        EXPECT_EQ(w.port.boxes, (std::vector<ShownBox>{{ShownBox::kError, u"Could not open " + gone, u"Open Failed"}}));
+        EXPECT_EQ(PreviewAt(d, 20, 20), qRgb(255, 255, 255));
+        EXPECT_TRUE(d.LoadButton()->isVisibleTo(&d));
+        EXPECT_FALSE(d.OnOK());
+        EXPECT_EQ(w.port.boxes.back(), (ShownBox{ShownBox::kError, u"Please load a bitmap", u"Custom Bitmap"}));
 
-    const auto missing = w.dir.File("nope.bmp");
-    w.port.filePicks = {missing};
-    dialog->OnLoad();
-    EXPECT_EQ(w.port.boxes.back().text, u"Could not open " + missing.u16string());
-    EXPECT_TRUE(dialog->LoadButton()->isVisibleTo(dialog.get()));
+        w.port.filePicks = {std::nullopt, tall, cyan};
+        d.OnLoad();  // cancelled
+        EXPECT_EQ(w.port.dialogs.at(0).at(0).name, u"Bitmap Files (*.bmp)");
+        EXPECT_EQ(w.port.dialogs.at(0).at(0).pattern, u"*.bmp");
+        d.OnLoad();
+        EXPECT_EQ(w.port.boxes.back(), (ShownBox{ShownBox::kError, u"Bitmap must be 40x40 pixels.", u"Bad Size"}));
+        EXPECT_TRUE(d.WorkingPath().empty());
+        d.OnLoad();
+        EXPECT_EQ(PreviewAt(d, 20, 20), qRgb(0, 255, 255));
+        return true;
+    });
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(w.doc.Options().m_customPicturePath, cyan.u16string());
 }
 
 // The file's name is not UTF-8: its bytes are kept all the same.
-TEST_F(OptionsDialog, OkHandsThePictureOverAndTheNextBingoShowsIt) {
-    const auto path = w.dir.Write("gr\xFCn.bmp", SolidBmp(0, 255, 0));
-    w.port.optionsDialog = [&](CPalabrumDoc&) {
-        auto dialog = Open();
-        dialog->BingoMessageList()->setCurrentIndex(kCustomPicture);
-        dialog->OnBingoMessagePicked();
-        w.port.filePicks = {path};
-        dialog->OnLoad();
-        dialog->ListPositionList()->setCurrentIndex(kListTop);
-        dialog->Swatch()->m_selectedColor = 0xFFFF00;  // cyan
-        return dialog->OnOK();
-    };
-    w.doc.OnCmdMsg(kCmdOptions);
-    const auto& o = w.doc.Options();
-    EXPECT_EQ(o.m_bingoMessage, kCustomPicture);
-    EXPECT_EQ(PathFromUtf16(o.m_customPicturePath), path);
-    EXPECT_EQ(o.m_listPosition, kListTop);
-    EXPECT_EQ(o.m_boardColor, 0xFFFF00u);
-    EXPECT_FALSE(w.doc.PendingPicture().IsEmpty());
-    EXPECT_EQ(w.view.WordList()->geometry().height(), 134) << "hint 1 moved the list to the top";
+TEST_F(OptionsDialog, OkHandsOptionsAndPictureToTheDocumentAndTheViewsFollow) {
+    const auto green = w.dir.Write("gr\xFCn.bmp", SolidBmp(0, 255, 0));
+    EXPECT_TRUE(Run([&](COptionsDlg& d) {
+        d.BingoMessageList()->setCurrentIndex(kCustomPicture);
+        d.OnBingoMessagePicked();
+        w.port.filePicks = {green};
+        d.OnLoad();
+        d.ListPositionList()->setCurrentIndex(kListTop);
+        d.Swatch()->m_selectedColor = 0xFFFF00;  // cyan
+        return true;
+    }));
+    EXPECT_EQ(w.doc.Options(), (PalabrumOptions{kListTop, kCustomPicture, 0, Utf16FromPath(green), 0xFFFF00}));
+    EXPECT_EQ(w.view.WordList()->geometry().height(), 134) << "the list moved to the top";
 
     for (int s = 0; s < 5; ++s) w.doc.SetMark(s, 1);
     StatusPane& pane = *w.view.Pane();
-    const QImage image = testing::PaintOf(pane);
-    EXPECT_EQ(image.pixel(pane.width() / 2, pane.height() / 2), qRgb(0, 255, 0));
+    EXPECT_EQ(testing::PaintOf(pane).pixel(pane.width() / 2, pane.height() / 2), qRgb(0, 255, 0));
     EXPECT_TRUE(w.doc.PendingPicture().IsEmpty());
+
+    // A remembered custom path loads at once when Custom is chosen again, without a prompt.
+    w.doc.Options().SetBingoMessage(kBingoPicture);
+    Run([&](COptionsDlg& d) {
+        d.BingoMessageList()->setCurrentIndex(kCustomPicture);
+        d.OnBingoMessagePicked();
+        EXPECT_EQ(PreviewAt(d, 20, 20), qRgb(0, 255, 0));
+        return false;
+    });
+    EXPECT_EQ(w.port.dialogs.size(), 1u);
 }
 
-TEST_F(OptionsDialog, ChoosingABuiltInPictureKeepsTheCustomPath) {
-    w.doc.Options().m_customPicturePath = u"/pictures/mine.bmp";
-    auto dialog = Open();
-    dialog->BingoMessageList()->setCurrentIndex(kBullPicture);
-    dialog->OnBingoMessagePicked();
-    ASSERT_TRUE(dialog->OnOK());
-    EXPECT_EQ(w.doc.Options().m_bingoMessage, kBullPicture);
-    EXPECT_EQ(w.doc.Options().m_customPicturePath, u"/pictures/mine.bmp");
-    EXPECT_FALSE(w.doc.PendingPicture().IsEmpty()) << "an unchanged accept still hands the preview over";
-}
-
-TEST_F(OptionsDialog, CancelChangesNothing) {
-    const auto path = w.dir.Write("red.bmp", SolidBmp(255, 0, 0));
-    auto dialog = Open();
-    dialog->BingoMessageList()->setCurrentIndex(kCustomPicture);
-    w.port.filePicks = {path};
-    dialog->OnLoad();
-    dialog->RandomBoardBox()->setChecked(true);
-    const PalabrumOptions before = w.doc.Options();
-    dialog->reject();
-    EXPECT_EQ(w.doc.Options(), before);
-    EXPECT_TRUE(w.doc.PendingPicture().IsEmpty());
-}
-
-TEST_F(OptionsDialog, TheRandomBoardNoticeComesOnceAndOnlyOnARealChange) {
-    auto unchanged = Open();
-    unchanged->RandomBoardBox()->setChecked(true);
-    unchanged->RandomBoardBox()->setChecked(false);
-    ASSERT_TRUE(unchanged->OnOK());
+// A built-in choice keeps the custom path; indices outside the lists select
+// nothing and are kept; Cancel keeps everything.
+TEST_F(OptionsDialog, WhatThePlayerDidNotChangeIsKept) {
+    struct Case {
+        PalabrumOptions stored;
+        std::function<bool(COptionsDlg&)> play;
+        PalabrumOptions expected;
+    };
+    const Case cases[] = {
+        {{kListLeft, kBingoPicture, 0, u"/pictures/mine.bmp", 0},
+         [](COptionsDlg& d) {
+             d.BingoMessageList()->setCurrentIndex(kBullPicture);
+             d.OnBingoMessagePicked();
+             return true;
+         },
+         {kListLeft, kBullPicture, 0, u"/pictures/mine.bmp", 0}},
+        {{-3, 9, 0, u"", 0xFF},
+         [](COptionsDlg& d) {
+             EXPECT_EQ(d.BingoMessageList()->currentIndex(), -1);
+             EXPECT_EQ(d.ListPositionList()->currentIndex(), -1);
+             EXPECT_FALSE(d.LoadButton()->isVisibleTo(&d));
+             return true;
+         },
+         {-3, 9, 0, u"", 0xFF}},
+        {{kListLeft, kBingoPicture, 0, u"", 0},
+         [](COptionsDlg& d) {
+             d.RandomBoardBox()->setChecked(true);
+             d.ListPositionList()->setCurrentIndex(kListTop);
+             return false;
+         },
+         {kListLeft, kBingoPicture, 0, u"", 0}},
+    };
+    for (const Case& c : cases) {
+        w.doc.Options() = c.stored;
+        w.doc.PendingPicture().Empty();
+        const bool accepted = Run(c.play);
+        EXPECT_EQ(w.doc.Options(), c.expected);
+        EXPECT_EQ(w.doc.PendingPicture().IsEmpty(), !accepted || c.stored.m_bingoMessage == 9)
+            << "an accept hands over the preview it shows";
+    }
     EXPECT_TRUE(w.port.boxes.empty());
+}
 
-    auto changed = Open();
-    changed->RandomBoardBox()->setChecked(true);
-    ASSERT_TRUE(changed->OnOK());
+TEST_F(OptionsDialog, TheRandomBoardNoticeComesOnlyOnARealChangeAndTheBoardWaits) {
+    Run([](COptionsDlg& d) {
+        d.RandomBoardBox()->setChecked(true);
+        d.RandomBoardBox()->setChecked(false);
+        return true;
+    });
+    EXPECT_TRUE(w.port.boxes.empty());
+    Run([](COptionsDlg& d) {
+        d.RandomBoardBox()->setChecked(true);
+        return true;
+    });
     EXPECT_EQ(w.port.boxes, (std::vector<ShownBox>{{ShownBox::kNotice,
                                                     u"The Random Board change\nwill take effect when you\nstart a new game.",
                                                     u"Random Board"}}));
     EXPECT_EQ(w.doc.Options().m_randomBoard, 1);
     EXPECT_EQ(w.doc.GetWord(0), u"proactive") << "the board waits for the next deal";
-}
-
-TEST_F(OptionsDialog, StoredIndicesOutsideTheListsSelectNothingAndAreKept) {
-    w.doc.Options().SetBingoMessage(9);
-    w.doc.Options().m_listPosition = -3;
-    auto dialog = Open();
-    EXPECT_EQ(dialog->BingoMessageList()->currentIndex(), -1);
-    EXPECT_EQ(dialog->ListPositionList()->currentIndex(), -1);
-    EXPECT_FALSE(dialog->IsCustomSelected());
-    EXPECT_FALSE(dialog->LoadButton()->isVisibleTo(dialog.get()));
-    EXPECT_TRUE(dialog->Preview().IsEmpty());
-    ASSERT_TRUE(dialog->OnOK());
-    EXPECT_EQ(w.doc.Options().m_bingoMessage, 9);
-    EXPECT_EQ(w.doc.Options().m_listPosition, -3);
-}
-
-TEST_F(OptionsDialog, HelpOpensTheHelpAndTheDialogStays) {
-    auto dialog = Open();
-    dialog->show();
-    dialog->OnHelp();
-    EXPECT_EQ(helpOpened, 1);
-    EXPECT_TRUE(dialog->isVisible());
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
-// The bingo announcement: the picture, the rippling outlines and their cycle.
+// The bingo announcement: the picture, the rippling outlines and their cycle,
+// driven by the timer alone however often the pane is painted.
 #include <gtest/gtest.h>
 
-#include <QPainter>
-
-#include "options/bingo_pictures.h"
+#include "model/bingo_pictures.h"
 #include "tests/gui/gui_fixture.h"
 #include "views/status_pane.h"
 
@@ -30,85 +29,82 @@ protected:
     testing::GameWindow w;
 };
 
-TEST_F(StatusPaneTest, RipplesSevenPixelsApartAndCyclesEveryEightTicksAtSide113) {
+TEST_F(StatusPaneTest, RipplesSevenPixelsApartEveryTwoHundredMillisecondsAndCycles) {
+    const std::pair<int, std::vector<std::vector<int>>> sides[] = {
+        {113, {{}, {29}, {22, 29}, {15, 22, 29}, {8, 15, 22, 29}, {1, 8, 15, 22, 29}, {0, 1, 8, 15, 22, 29}, {}, {}, {29}}},
+        {60, {{}, {3}, {0, 3}, {}, {}, {3}, {0, 3}, {}}},
+    };
+    for (const auto& [side, expected] : sides) {
+        SCOPED_TRACE(side);
+        pane().resize(side, side);
+        ASSERT_TRUE(pane().IsAnimating());
+        EXPECT_EQ(pane().RippleTimer().interval(), 200);
+        EXPECT_TRUE(pane().RippleTimer().isActive());
+        EXPECT_TRUE(Rings(Paint()).empty());
+        for (std::size_t tick = 0; tick < expected.size(); ++tick) {
+            pane().OnTimer();
+            Paint();  // extra paints change nothing
+            const QImage image = Paint();
+            EXPECT_EQ(Rings(image), expected[tick]) << "tick " << tick + 1;
+            if (side == 113 && tick == 7) EXPECT_EQ(image.pixel(56, 56), qRgb(255, 255, 255)) << "a blank tick";
+        }
+    }
+}
+
+TEST_F(StatusPaneTest, ThePictureIsCentredAndTheOutlinesCoverExactlyTheirBorder) {
     pane().resize(113, 113);
-    QImage start = Paint();
-    ASSERT_TRUE(pane().IsAnimating());
-    EXPECT_TRUE(Rings(start).empty());
-    // The picture sits at (36,36)-(76,76).
+    const QImage start = Paint();
     const Picture* picture = w.view.Picture().Get();
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(start.pixel(36, 36), picture->At(0, 0) | 0xFF000000u);
     EXPECT_EQ(start.pixel(75, 75), picture->At(39, 39) | 0xFF000000u);
     EXPECT_EQ(start.pixel(35, 35), qRgb(255, 255, 255));
-
-    const std::vector<std::vector<int>> expected = {
-        {}, {29}, {22, 29}, {15, 22, 29}, {8, 15, 22, 29}, {1, 8, 15, 22, 29}, {0, 1, 8, 15, 22, 29}, {}, {}};
-    for (std::size_t tick = 0; tick < expected.size(); ++tick) {
-        pane().OnTimer();
-        const QImage image = Paint();
-        EXPECT_EQ(Rings(image), expected[tick]) << "tick " << tick + 1;
-        if (tick == 7) {
-            EXPECT_EQ(image.pixel(56, 56), qRgb(255, 255, 255)) << "the blank tick covers the picture";
-        }
-    }
-    // The outline at (29,29)-(83,83) covers exactly its border.
-    pane().OnTimer();
-    pane().OnTimer();
-    const QImage ring = Paint();
+    for (int tick = 0; tick < 3; ++tick) pane().OnTimer();
+    const QImage ring = Paint();  // the outline at (29,29)-(83,83)
     EXPECT_EQ(ring.pixel(82, 40), qRgb(0, 0, 0));
     EXPECT_EQ(ring.pixel(83, 40), qRgb(255, 255, 255));
     EXPECT_EQ(ring.pixel(40, 29), qRgb(0, 0, 0));
-}
 
-TEST_F(StatusPaneTest, ASixtyPixelPaneCyclesEveryFourTicks) {
-    pane().resize(60, 60);
-    Paint();
-    std::vector<std::vector<int>> seen;
-    for (int tick = 0; tick < 8; ++tick) {
-        pane().OnTimer();
-        seen.push_back(Rings(Paint()));
-    }
-    const std::vector<std::vector<int>> expected = {{}, {3}, {0, 3}, {}, {}, {3}, {0, 3}, {}};
-    EXPECT_EQ(seen, expected);
-}
-
-TEST_F(StatusPaneTest, TheBingoEndingStopsAndHidesThePane) {
-    w.view.ShowBingoIfWon();
-    Paint();
-    ASSERT_TRUE(pane().IsAnimating());
-    w.doc.SetMark(2, 0);
-    Paint();
-    EXPECT_FALSE(pane().IsAnimating());
-    EXPECT_FALSE(pane().isVisible());
-}
-
-TEST_F(StatusPaneTest, APendingPictureIsTakenOverAtTheNextBingoPaint) {
-    auto custom = std::make_unique<Picture>();
-    custom->pixels.fill(0xFFFF0000u);  // red
-    w.doc.PendingPicture().Give(std::move(custom));
-    const QImage image = Paint();
-    EXPECT_TRUE(w.doc.PendingPicture().IsEmpty());
-    EXPECT_EQ(image.pixel(image.width() / 2, image.height() / 2), qRgb(255, 0, 0));
+    w.view.Picture().Empty();  // no picture: white where it would stand
+    EXPECT_EQ(Paint().pixel(56, 56), qRgb(255, 255, 255));
 }
 
 TEST_F(StatusPaneTest, AResizeRestartsTheRippleAroundTheMovedPicture) {
-    Paint();
     pane().OnTimer();
     pane().OnTimer();
     pane().resize(60, 60);
-    EXPECT_FALSE(pane().IsAnimating());
-    Paint();
     EXPECT_TRUE(pane().IsAnimating());
     EXPECT_EQ(pane().RingCount(), 0);
+    EXPECT_EQ(Paint().pixel(10, 10), w.view.Picture().Get()->At(0, 0) | 0xFF000000u);
 }
 
-TEST_F(StatusPaneTest, WithoutAPictureThePaneShowsWhiteWhereItWouldStand) {
-    w.view.Picture().Empty();
-    pane().resize(113, 113);
+TEST_F(StatusPaneTest, TheBingoEndingStopsAndHidesThePaneAtOnce) {
+    ASSERT_TRUE(pane().isVisibleTo(&w.view));
+    w.doc.SetMark(2, 0);
+    EXPECT_FALSE(pane().IsAnimating());
+    EXPECT_FALSE(pane().RippleTimer().isActive());
+    EXPECT_FALSE(pane().isVisibleTo(&w.view));
+}
+
+// A picture chosen in Options waits for the next bingo, or shows at once during one.
+TEST_F(StatusPaneTest, APendingPictureIsTakenOverWhenABingoShows) {
+    const auto red = [] {
+        auto picture = std::make_unique<Picture>();
+        picture->pixels.fill(0xFFFF0000u);
+        return picture;
+    };
+    w.doc.PendingPicture().Give(red());
+    w.doc.UpdateAllViews({DocumentChange::Kind::kOptionsChanged});
+    EXPECT_TRUE(w.doc.PendingPicture().IsEmpty());
     const QImage image = Paint();
-    EXPECT_EQ(image.pixel(56, 56), qRgb(255, 255, 255));
-    EXPECT_EQ(image.pixel(36, 36), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(image.width() / 2, image.height() / 2), qRgb(255, 0, 0));
+
+    w.doc.SetMark(2, 0);
+    w.doc.PendingPicture().Give(red());
+    w.doc.UpdateAllViews({DocumentChange::Kind::kOptionsChanged});
+    EXPECT_FALSE(w.doc.PendingPicture().IsEmpty());
+    w.doc.SetMark(2, 1);
+    EXPECT_TRUE(w.doc.PendingPicture().IsEmpty());
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ namespace {
 using testing::RecordingView;
 using testing::Session;
 using testing::ShownBox;
-using Hints = std::vector<std::uint32_t>;
+using Hints = std::vector<std::optional<DocumentChange>>;
+using Kind = DocumentChange::Kind;
 
 std::vector<std::uint16_t> Marks(const CPalabrumDoc& doc) {
     std::vector<std::uint16_t> marks;
@@ -60,7 +61,7 @@ TEST_F(GameDocument, NewAndBothListCommandsAskOnlyWhileAGameIsInPlay) {
                 const bool renewed = goesOn && command != kCmdLoadCustomList;
                 EXPECT_EQ(g.port.newCommands, renewed ? 1 : 0);
                 EXPECT_EQ(g.port.dialogs.size(), goesOn && command == kCmdLoadCustomList ? 1u : 0u);
-                EXPECT_EQ(g.view.calls, renewed ? Hints{RecordingView::kInitialUpdate} : Hints{});
+                EXPECT_EQ(g.view.calls, renewed ? Hints{std::nullopt} : Hints{});
                 EXPECT_EQ(Marks(g.doc), renewed ? std::vector<std::uint16_t>(kSquares) : marks);
                 EXPECT_EQ(g.doc.IsStarted(), !renewed && started);
                 EXPECT_TRUE(testing::DealtBuiltInListInOrder(g.doc) || !renewed);
@@ -73,7 +74,7 @@ TEST_F(GameDocument, NewAndBothListCommandsAskOnlyWhileAGameIsInPlay) {
 struct FirstWordView : DocumentView {
     explicit FirstWordView(CPalabrumDoc& d) : doc(d) {}
     void OnInitialUpdate() override { seen.push_back(doc.GetWord(0)); }
-    void OnUpdate(std::uint32_t) override {}
+    void OnUpdate(const DocumentChange&) override {}
     CPalabrumDoc& doc;
     std::vector<std::u16string> seen;
 };
@@ -100,12 +101,12 @@ TEST_F(GameDocument, ViewsHearEachChangeAsOneHint) {
     EXPECT_EQ(g.doc.GetTitle(), u"Palabrum!");
     g.doc.SetMark(7, 1);
     g.doc.SetMark(24, 0);
-    EXPECT_EQ(g.view.calls, (Hints{0x00710003, 0x01800003}));  // square * 16 + mark above the hint
+    EXPECT_EQ(g.view.calls, (Hints{DocumentChange::Square(7, true), DocumentChange::Square(24, false)}));
 
     g.view.calls.clear();
     const std::int32_t squares[] = {10, 11, 12, 13, 14};
     g.doc.SetMarks(squares);
-    EXPECT_EQ(g.view.calls, Hints{kHintMarksReplaced});
+    EXPECT_EQ(g.view.calls, Hints{DocumentChange{Kind::kMarksReplaced}});
     EXPECT_EQ(g.doc.GetMark(7), 0);
     EXPECT_EQ(g.doc.GetMark(12), 1);
     EXPECT_TRUE(g.doc.IsBingo());
@@ -119,12 +120,15 @@ TEST_F(GameDocument, OptionsNeverTouchTheBoardAndAreAnnouncedOnlyWhenAccepted) {
     EXPECT_EQ(g.port.optionsRuns, 1);
     EXPECT_TRUE(g.view.calls.empty());
 
-    g.port.optionsDialog = [](CPalabrumDoc& d) {
-        d.Options().m_randomBoard = 1;
-        return true;
+    g.port.optionsDialog = [](const PalabrumOptions& current) {
+        OptionsChoice choice{current, std::make_unique<Picture>()};
+        choice.options.m_randomBoard = 1;
+        return std::optional(std::move(choice));
     };
     g.doc.OnCmdMsg(kCmdOptions);
-    EXPECT_EQ(g.view.calls, Hints{kHintOptionsChanged});
+    EXPECT_EQ(g.view.calls, Hints{DocumentChange{Kind::kOptionsChanged}});
+    EXPECT_EQ(g.doc.Options().m_randomBoard, 1);
+    EXPECT_FALSE(g.doc.PendingPicture().IsEmpty());
     EXPECT_EQ(g.doc.GetMark(7), 1);
     EXPECT_TRUE(g.port.boxes.empty());
 

@@ -145,7 +145,7 @@ TEST_F(LoadCustomList, EveryRefusalShowsOneBoxAndKeepsTheGame) {
 TEST_F(LoadCustomList, AGoodFileIsDealtInLineOrderAndAnnounced) {
     g.port.filePicks = {dir.Write("good.txt", NumberedLines(25, "item "))};
     g.doc.OnCmdMsg(kCmdLoadCustomList);
-    EXPECT_EQ(g.view.calls, std::vector<std::uint32_t>{kHintListLoaded});
+    EXPECT_EQ(g.view.calls, decltype(g.view.calls){DocumentChange{DocumentChange::Kind::kListLoaded}});
     for (int s = 0; s < kSquares; ++s) {
         EXPECT_EQ(g.doc.GetWord(s), U16("item " + std::to_string(s + 1)));
         EXPECT_EQ(g.doc.GetMark(s), 0);

@@ -27,19 +27,23 @@ class ScriptedPort : public PlatformPort {
 public:
     // Answers to Yes/No questions, in order; an unscripted question answers No.
     std::deque<bool> answers;
-    // Paths the open-file dialog returns, in order; nullopt is a cancel.
+    // Paths the open-file and save-file dialogs return, in order; nullopt is a cancel.
     std::deque<std::optional<std::filesystem::path>> filePicks;
+    // Numbers asked for, in order; nullopt (or none left) is a cancel.
+    std::deque<std::optional<int>> numbers;
     // Runs for the Options dialog; without one the dialog is cancelled.
-    std::function<bool(CPalabrumDoc&)> optionsDialog;
+    std::function<std::optional<OptionsChoice>(const PalabrumOptions&)> optionsDialog;
     // Random draws, in order; when they run out a fixed sequence follows.
     std::deque<std::uint32_t> draws;
     // The document that New renews, as the framework would.
     CPalabrumDoc* doc = nullptr;
 
     std::vector<ShownBox> boxes;
-    std::vector<std::vector<FileFilter>> dialogs;
+    std::vector<std::vector<FileFilter>> dialogs;  // the filters of every file dialog shown
+    std::vector<std::u16string> saveTitles;
     int newCommands = 0;
     int optionsRuns = 0;
+    int aboutBoxes = 0;
 
     void ShowError(std::u16string_view text, std::u16string_view caption) override {
         boxes.push_back({ShownBox::kError, std::u16string(text), std::u16string(caption)});
@@ -54,17 +58,25 @@ public:
     void ShowNotice(std::u16string_view text, std::u16string_view caption) override {
         boxes.push_back({ShownBox::kNotice, std::u16string(text), std::u16string(caption)});
     }
+    std::optional<int> AskNumber(std::u16string_view, std::u16string_view, int, int, int) override {
+        return Next(numbers);
+    }
     std::optional<std::filesystem::path> ChooseFileToOpen(const std::vector<FileFilter>& filters) override {
         dialogs.push_back(filters);
-        if (filePicks.empty()) return std::nullopt;
-        auto pick = filePicks.front();
-        filePicks.pop_front();
-        return pick;
+        return Next(filePicks);
     }
-    bool RunOptionsDialog(CPalabrumDoc& document) override {
+    std::optional<std::filesystem::path> ChooseFileToSave(std::u16string_view title, std::u16string_view,
+                                                          const std::vector<FileFilter>& filters) override {
+        saveTitles.emplace_back(title);
+        dialogs.push_back(filters);
+        return Next(filePicks);
+    }
+    std::optional<OptionsChoice> RunOptionsDialog(const PalabrumOptions& current) override {
         ++optionsRuns;
-        return optionsDialog ? optionsDialog(document) : false;
+        if (!optionsDialog) return std::nullopt;
+        return optionsDialog(current);
     }
+    void ShowAbout() override { ++aboutBoxes; }
     void FileNew() override {
         ++newCommands;
         if (doc) doc->NewDocument();
@@ -80,16 +92,23 @@ public:
     }
 
 private:
+    template <class T>
+    static std::optional<T> Next(std::deque<std::optional<T>>& script) {
+        if (script.empty()) return std::nullopt;
+        auto next = script.front();
+        script.pop_front();
+        return next;
+    }
+
     std::uint32_t m_seed = 12345;
 };
 
 class RecordingView : public DocumentView {
 public:
-    static constexpr std::uint32_t kInitialUpdate = 0xFFFFFFFF;
-    std::vector<std::uint32_t> calls;  // hint values, kInitialUpdate for an initial update
+    std::vector<std::optional<DocumentChange>> calls;  // nullopt for an initial update
 
-    void OnInitialUpdate() override { calls.push_back(kInitialUpdate); }
-    void OnUpdate(std::uint32_t hint) override { calls.push_back(hint); }
+    void OnInitialUpdate() override { calls.push_back(std::nullopt); }
+    void OnUpdate(const DocumentChange& change) override { calls.push_back(change); }
 };
 
 }  // namespace palabrum::testing

@@ -1,5 +1,5 @@
 // The built-in pictures' BMP files, embedded byte for byte at build time from
-// resources/pictures/ (see embed_file.cmake). Private to the pictures library.
+// resources/pictures/ (see cmake/EmbedFile.cmake); only bingo_pictures.cpp uses them.
 #pragma once
 
 #include <cstddef>

@@ -7,9 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "model/ascii.h"
+#include "model/built_in_picture_data.h"
 #include "model/file_io.h"
 #include "model/file_name.h"
-#include "options/built_in_picture_data.h"
+#include "model/palabrum_options.h"
 
 namespace palabrum {
 namespace {
@@ -32,9 +34,6 @@ constexpr std::uint32_t kOpaque = 0xFF000000u;
 constexpr std::size_t kRows = kPictureSide;
 constexpr std::size_t kColumns = kPictureSide;
 
-std::u16string Ascii(std::string_view s) {
-    return {s.begin(), s.end()};
-}
 
 template <typename Number>
 std::u16string Decimal(Number n) {
@@ -292,6 +291,15 @@ std::span<const std::uint8_t> BuiltInPictureFile(int id) {
         return {built_in::kBull134Bmp, built_in::kBull134BmpSize};
     default:
         return {};
+    }
+}
+
+bool LoadChosenPicture(PlatformPort& port, int choice, const std::u16string& customPath, PictureHolder& holder) {
+    switch (choice) {
+    case kBingoPicture: LoadBuiltInPicture(kBingoPictureId, holder); return true;
+    case kBullPicture: LoadBuiltInPicture(kBullPictureId, holder); return true;
+    case kCustomPicture: return LoadCustomPicture(port, holder, customPath);
+    default: holder.Empty(); return false;
     }
 }
 

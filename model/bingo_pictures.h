@@ -78,4 +78,10 @@ std::span<const std::uint8_t> BuiltInPictureFile(int id);
 // empty.
 void LoadBuiltInPicture(int id, PictureHolder& holder);
 
+// The one place that knows the Bingo Message choices: fills `holder` with the
+// picture that `choice` names, built in or the custom file at `customPath`
+// (with LoadCustomPicture's boxes). False, with the holder empty, for a custom
+// picture that cannot be loaded and for a choice that names no picture.
+bool LoadChosenPicture(PlatformPort& port, int choice, const std::u16string& customPath, PictureHolder& holder);
+
 }  // namespace palabrum

@@ -2,13 +2,13 @@
 # carries its pictures without a resource system.
 #
 #   cmake -DINPUT=file.bmp -DOUTPUT=file.cpp -DNAME=kArray -DHEADER=dir/decl.h
-#         -DNAMESPACE=ns -P embed_file.cmake
+#         -DNAMESPACE=ns -P EmbedFile.cmake
 #
 # The array is NAME and its length NAME##Size, both declared in HEADER inside
 # namespace NAMESPACE.
 foreach(var INPUT OUTPUT NAME HEADER NAMESPACE)
     if(NOT DEFINED ${var})
-        message(FATAL_ERROR "embed_file.cmake needs -D${var}=...")
+        message(FATAL_ERROR "EmbedFile.cmake needs -D${var}=...")
     endif()
 endforeach()
 
@@ -28,7 +28,7 @@ string(REGEX REPLACE "[ \n]+$" "" bytes "${bytes}")
 
 get_filename_component(source_name "${INPUT}" NAME)
 file(WRITE "${OUTPUT}"
-"// Made at build time from ${source_name} by embed_file.cmake. Do not edit.
+"// Made at build time from ${source_name} by EmbedFile.cmake. Do not edit.
 #include \"${HEADER}\"
 
 namespace ${NAMESPACE} {

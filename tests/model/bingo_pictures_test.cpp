@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 
 #include "model/file_name.h"
-#include "options/bingo_pictures.h"
+#include "model/bingo_pictures.h"
 #include "tests/support/scripted_port.h"
 #include "tests/support/temp_dir.h"
 

@@ -1,0 +1,11 @@
+// The program's texts are UTF-16, as Qt's are: one conversion for all of them.
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+namespace palabrum {
+
+inline QString ToQString(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace palabrum
