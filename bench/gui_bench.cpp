@@ -19,7 +19,7 @@
 #include "tests/support/scripted_port.h"
 #include "tests/support/temp_dir.h"
 #include "views/board_window.h"
-#include "views/card_sheet.h"
+#include "views/card_files.h"
 #include "views/form_view.h"
 #include "views/status_pane.h"
 

@@ -1,6 +1,8 @@
 #include "board.h"
 
 #include <array>
+#include <numeric>
+#include <set>
 #include <utility>
 
 #include "archive.h"
@@ -8,7 +10,9 @@
 namespace palabrum {
 
 namespace {
-constexpr std::uint16_t kUnfilled = 0xFFFF;
+// A card repeating an earlier one is dealt again; a source that keeps
+// repeating itself this often is not random at all.
+constexpr int kMaxRedeals = 1000;
 
 bool IsPermutationOfSquares(const std::vector<std::uint16_t>& order) {
     std::array<bool, kSquares> seen{};
@@ -20,22 +24,45 @@ bool IsPermutationOfSquares(const std::vector<std::uint16_t>& order) {
 }
 }  // namespace
 
+WordOrder RandomWordOrder(const RandomSource& random) {
+    WordOrder order;
+    order.fill(-1);
+    for (int i = 0; i < kSquares; ++i) {
+        std::uint32_t square = random() % kSquares;
+        while (order[square] >= 0) square = random() % kSquares;
+        order[square] = i;
+    }
+    return order;
+}
+
+std::vector<WordOrder> DealCards(int count, const RandomSource& random) {
+    if (count < 0 || !random) return {};
+    std::set<WordOrder> seen;
+    std::vector<WordOrder> cards;
+    cards.reserve(static_cast<std::size_t>(count));
+    while (static_cast<int>(cards.size()) < count) {
+        WordOrder order;
+        int deals = 0;
+        do {
+            if (deals++ == kMaxRedeals) return {};
+            order = RandomWordOrder(random);
+        } while (!seen.insert(order).second);
+        cards.push_back(order);
+    }
+    return cards;
+}
+
 void Board::Deal(const std::vector<std::u16string>& words, bool randomOrder, const RandomSource& random) {
     // Copy first: `words` may be our own m_words (Redeal).
     std::vector<std::u16string> dealt(words.begin(), words.begin() + kSquares);
     m_words = std::move(dealt);
     m_marks.assign(kSquares, 0);
-    m_order.assign(kSquares, 0);
     m_started = 0;
     m_bingo = 0;
-    for (int i = 0; i < kSquares; ++i) m_order[i] = randomOrder ? kUnfilled : static_cast<std::uint16_t>(i);
-    if (!randomOrder) return;
-    // Each word goes to a uniformly chosen free square, drawing again on a taken one.
-    for (int i = 0; i < kSquares; ++i) {
-        std::uint32_t square = random() % kSquares;
-        while (m_order[square] != kUnfilled) square = random() % kSquares;
-        m_order[square] = static_cast<std::uint16_t>(i);
-    }
+    WordOrder order;
+    if (randomOrder) order = RandomWordOrder(random);
+    else std::iota(order.begin(), order.end(), 0);
+    m_order.assign(order.begin(), order.end());
 }
 
 void Board::Redeal(bool randomOrder, const RandomSource& random) {

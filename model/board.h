@@ -5,6 +5,7 @@
 // it. Square numbers are the caller's to keep in range; nothing here checks.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -19,6 +20,17 @@ inline constexpr int kSide = 5;
 
 // Supplies the unsigned 32-bit draws of a random deal.
 using RandomSource = std::function<std::uint32_t()>;
+
+// The index of the word on each square, square by square.
+using WordOrder = std::array<int, kSquares>;
+
+// A random order, drawn as every deal of the game draws it: word i goes to a
+// uniformly chosen free square, drawing again on a taken one.
+WordOrder RandomWordOrder(const RandomSource& random);
+
+// `count` random orders, no two alike, as for a stack of cards to hand out.
+// Empty when `random` is empty or keeps repeating earlier orders.
+std::vector<WordOrder> DealCards(int count, const RandomSource& random);
 
 class Board {
 public:

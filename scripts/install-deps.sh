@@ -8,8 +8,8 @@ packages=(
     g++ cmake ninja-build pkgconf
     # the program
     qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
-    # tests, benchmarks, fuzzing
-    libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev time
+    # tests, benchmarks, fuzzing, mutation runs
+    libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev time python3
     # a virtual display for running the program where there is no screen
     xvfb xauth
     # packaging: the Debian package's library dependencies, and checks of the desktop files

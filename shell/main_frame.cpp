@@ -13,7 +13,7 @@
 #include "model/platform_port.h"
 #include "shell/help_file.h"
 #include "shell/native_path.h"
-#include "views/card_sheet.h"
+#include "views/card_files.h"
 #include "views/form_view.h"
 
 namespace palabrum {

@@ -1,0 +1,96 @@
+#include "views/card_files.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <cerrno>
+#include <cstring>
+
+#include "model/file_io.h"
+#include "model/file_name.h"
+#include "views/card_painter.h"
+
+namespace palabrum {
+
+namespace {
+
+bool Fail(const std::filesystem::path& path, const QString& why, QString* error) {
+    if (error) *error = QStringLiteral("Could not write %1: %2").arg(QString::fromStdU16String(DisplayName(path)), why);
+    return false;
+}
+
+// Writes what was drawn through the program's one safe writer.
+bool Save(const std::filesystem::path& path, const QByteArray& drawn, QString* error) {
+    if (WriteFileAtomically(path, Bytes(drawn.begin(), drawn.end()))) return true;
+    return Fail(path, QString::fromLocal8Bit(std::strerror(errno)) + QLatin1Char('.'), error);
+}
+
+// One card to an A4 page each, into `device`.
+bool WritePdf(QIODevice& device, const QString& title, const std::vector<CardFace>& faces) {
+    QPdfWriter writer(&device);
+    writer.setCreator(QStringLiteral("Palabrum"));
+    writer.setTitle(title);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    const CardLayout layout = LayOutCard(QSizeF(writer.width(), writer.height()));
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        if (i > 0 && !writer.newPage()) return false;
+        PaintCard(painter, layout, faces[i]);
+    }
+    return painter.end();
+}
+
+}  // namespace
+
+bool PrintCards(const std::vector<std::u16string>& words, int count, RandomSource random,
+                const std::filesystem::path& pdfPath, QString* error) {
+    if (count < 1 || count > kMaxCards)
+        return Fail(pdfPath, QStringLiteral("a print run is 1 to %1 cards, not %2.").arg(kMaxCards).arg(count), error);
+    if (words.size() != static_cast<std::size_t>(kSquares))
+        return Fail(pdfPath, QStringLiteral("a card needs 25 words, not %1.").arg(words.size()), error);
+    if (!random) return Fail(pdfPath, QStringLiteral("there is no random source to deal with."), error);
+    const std::vector<WordOrder> orders = DealCards(count, random);
+    if (orders.size() != static_cast<std::size_t>(count))
+        return Fail(pdfPath, QStringLiteral("the random source keeps repeating the same deals."), error);
+
+    std::vector<CardFace> faces(orders.size());
+    for (std::size_t i = 0; i < orders.size(); ++i) {
+        for (int s = 0; s < kSquares; ++s)
+            faces[i].words[s] = QString::fromStdU16String(words[static_cast<std::size_t>(orders[i][s])]);
+    }
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!WritePdf(pdf, QStringLiteral("Palabrum cards"), faces))
+        return Fail(pdfPath, QStringLiteral("the PDF could not be drawn."), error);
+    return Save(pdfPath, pdf.data(), error);
+}
+
+bool ExportCard(const CPalabrumDoc& doc, const std::filesystem::path& path, QString* error) {
+    const QString name = QString::fromStdU16String(DisplayName(path.filename()));
+    const bool png = name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    const bool pdf = name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    if (!png && !pdf) return Fail(path, QStringLiteral("the name must end in .png or .pdf."), error);
+
+    const CardFace face = FaceOfGame(doc);
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    bool drawn = false;
+    if (png) {
+        QImage image(kExportImageSize, QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            PaintCard(painter, LayOutCard(image.size()), face);
+        }
+        drawn = image.save(&file, "PNG");
+    } else {
+        drawn = WritePdf(file, QStringLiteral("Palabrum board"), {face});
+    }
+    if (!drawn) return Fail(path, QStringLiteral("the card could not be drawn."), error);
+    return Save(path, file.data(), error);
+}
+
+}  // namespace palabrum
