@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
 # Measures the test suite: plants one realistic fault at a time (the table is
-# scripts/mutations.txt), rebuilds in build/mutate, runs the whole suite there
-# and records whether a test noticed. Each planted file is put back from a copy
-# saved here, also when the run is interrupted; git is never asked to restore.
+# scripts/mutations.txt) in a copy of the working tree, rebuilds it, runs the
+# whole suite there and records whether a test noticed. The copy (tracked and
+# untracked files as they stand) lives in build/mutate/tree, so the tree you
+# work in is never touched; PALABRUM_MUTATE_DIR gives another place, so that
+# two runs can go side by side.
 #
 #   scripts/mutate.sh                 every fault, then the table and "killed K of N"
 #   scripts/mutate.sh BD03 'archive'  the fault BD03, and every fault whose id, file or name matches
 #   scripts/mutate.sh --list [...]    the faults, each marked when its text is not found exactly once
 #
 # Results: build/mutate/results.txt; each fault's build and test output: build/mutate/logs/ID.log.
+# Needs git (to list the files of the tree) and python3.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-table=${PALABRUM_MUTATIONS:-scripts/mutations.txt}
-build=build/mutate
+table=$(realpath -m "${PALABRUM_MUTATIONS:-scripts/mutations.txt}")
+build=$(realpath -m "${PALABRUM_MUTATE_DIR:-build/mutate}")
+tree=$build/tree
+out=$build/out
 work=$build/mutate-work
 pending=$work/pending     # the planted file's name while a fault is in it
 
@@ -82,7 +87,7 @@ skipped=()
 suite() {
     local skip=()
     [ ${#skipped[@]} -eq 0 ] || skip=(-E "^($(IFS='|'; echo "${skipped[*]}"))\$")
-    (ulimit -v 4000000; ctest --test-dir "$build" -j2 --timeout 120 --no-tests=error "${skip[@]}" "$@")
+    (ulimit -v 4000000; ctest --test-dir "$out" -j2 --timeout 120 --no-tests=error "${skip[@]}" "$@")
 }
 
 # The failed tests that ctest's summary lists in a log, one "name<TAB>status" a line.
@@ -90,7 +95,7 @@ failures() { sed -nE 's/^\s+[0-9]+ - (\S+) \((.*)\)$/\1\t\2/p' "$1"; }
 
 # Builds and runs the suite with the fault in place: "survived", "killed by TEST (STATUS)" or "broken (WHY)".
 judge() {
-    cmake --build "$build" -j2 >>"$log" 2>&1 || { echo "broken (no build)"; return; }
+    cmake --build "$out" -j2 >>"$log" 2>&1 || { echo "broken (no build)"; return; }
     suite --stop-on-failure >>"$log" 2>&1 && { echo survived; return; }
     local by
     by=$(failures "$log" | head -n 1)
@@ -102,7 +107,7 @@ judge() {
 confirm() {
     local result=$1
     if [[ $result == killed* || $result == "broken (no build)" ]]; then
-        if ! cmake --build "$build" -j2 >>"$log" 2>&1; then
+        if ! cmake --build "$out" -j2 >>"$log" 2>&1; then
             result="unclear (no build without the fault either)"
         elif [[ $result == killed* ]]; then
             local test=${result#killed by }
@@ -129,14 +134,20 @@ if [ "${1:-}" = "--list" ]; then
     exit 0
 fi
 
-mkdir -p "$work" "$build/logs"
-restore  # a run killed outright may have left a fault in place
+# A fresh copy of the tree; it keeps each file's time, so that only what
+# changed since the last run is built again.
+rm -rf "$tree" "$work"
+mkdir -p "$work" "$build/logs" "$tree"
+git ls-files -z --cached --others --exclude-standard |
+    tar --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -C "$tree" -xf -
+cd "$tree"
 trap restore EXIT
+
 trap 'exit 130' INT TERM HUP
 
 selected=$(faults select "$@")
 [ -n "$selected" ] || { echo "mutate: no fault matches: $*" >&2; exit 2; }
-[ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+[ -f "$out/build.ninja" ] || cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 
 # Tests that fail without any fault would "kill" every fault: they are left
 # out, here and whenever a kill turns out to be theirs.
@@ -147,7 +158,7 @@ leave_out() {
 echo "Building and testing without a fault first..."
 log=$build/logs/baseline.log
 : >"$log"
-cmake --build "$build" -j2 >>"$log" 2>&1 || { stop_if_interrupted; echo "mutate: the tree does not build; see $log" >&2; exit 1; }
+cmake --build "$out" -j2 >>"$log" 2>&1 || { stop_if_interrupted; echo "mutate: the tree does not build; see $log" >&2; exit 1; }
 if ! suite >>"$log" 2>&1; then
     stop_if_interrupted
     failing=$(failures "$log" | cut -f1)

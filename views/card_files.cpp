@@ -12,13 +12,14 @@
 #include "model/file_io.h"
 #include "model/file_name.h"
 #include "views/card_painter.h"
+#include "views/qt_text.h"
 
 namespace palabrum {
 
 namespace {
 
 bool Fail(const std::filesystem::path& path, const QString& why, QString* error) {
-    if (error) *error = QStringLiteral("Could not write %1: %2").arg(QString::fromStdU16String(DisplayName(path)), why);
+    if (error) *error = QStringLiteral("Could not write %1: %2").arg(ToQString(DisplayName(path)), why);
     return false;
 }
 
@@ -60,7 +61,7 @@ bool PrintCards(const std::vector<std::u16string>& words, int count, RandomSourc
     std::vector<CardFace> faces(orders.size());
     for (std::size_t i = 0; i < orders.size(); ++i) {
         for (int s = 0; s < kSquares; ++s)
-            faces[i].words[s] = QString::fromStdU16String(words[static_cast<std::size_t>(orders[i][s])]);
+            faces[i].words[s] = ToQString(words[static_cast<std::size_t>(orders[i][s])]);
     }
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
@@ -70,7 +71,7 @@ bool PrintCards(const std::vector<std::u16string>& words, int count, RandomSourc
 }
 
 bool ExportCard(const CPalabrumDoc& doc, const std::filesystem::path& path, QString* error) {
-    const QString name = QString::fromStdU16String(DisplayName(path.filename()));
+    const QString name = ToQString(DisplayName(path.filename()));
     const bool png = name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
     const bool pdf = name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
     if (!png && !pdf) return Fail(path, QStringLiteral("the name must end in .png or .pdf."), error);

@@ -7,6 +7,7 @@
 #include "model/game_document.h"
 #include "views/board_window.h"
 #include "views/contrast.h"
+#include "views/qt_text.h"
 #include "views/word_fit.h"
 
 namespace palabrum {
@@ -91,7 +92,7 @@ void PaintWords(QPainter& painter, const CardLayout& layout, const CardFace& fac
 CardFace FaceOfGame(const CPalabrumDoc& doc) {
     CardFace face;
     for (int s = 0; s < kSquares; ++s) {
-        face.words[s] = QString::fromStdU16String(doc.GetWord(s));
+        face.words[s] = ToQString(doc.GetWord(s));
         face.marked[s] = doc.GetMark(s) != 0;
     }
     face.markColor = ColorFromValue(doc.Options().m_boardColor);

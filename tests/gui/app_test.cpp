@@ -205,8 +205,8 @@ TEST_F(App, FileCommandsAndAboutAskThroughThePort) {
     for (int i = 0; i < 3; ++i) trigger(QStringLiteral("&Save..."));
     EXPECT_EQ(p.port.saveTitles, (std::vector<std::u16string>(3, u"Save Game")));
     EXPECT_EQ(p.port.dialogs.at(0).at(0).pattern, u"*.dat");
-    EXPECT_EQ(Program(dir.File("other.dat"), dir.File("game.dat")).app.Document().GetMark(6), 1);
     EXPECT_EQ(frame.RecentFiles(), std::vector<std::filesystem::path>{dir.File("game.dat")});
+    EXPECT_EQ(Program(dir.File("other.dat"), dir.File("game.dat")).app.Document().GetMark(6), 1);
     EXPECT_EQ(p.port.boxes, (std::vector<ShownBox>{{ShownBox::kError,
                                                     u"Error saving " + (dir.File("plain") / "game.dat").u16string(),
                                                     u"Can't Save Game"}}));
