@@ -1,11 +1,16 @@
-// A document with a scripted port and a real form view, sized as on the handheld.
+// A document with a scripted port and a real form view, sized as on the
+// handheld; pictures of widgets, one image pixel per logical pixel; and the
+// widgets most tests look at.
 #pragma once
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QImage>
+#include <QLabel>
+#include <QListWidget>
 #include <QPainter>
-#include <QString>
+#include <QTest>
 #include <ostream>
-#include <QWidget>
 
 #include "model/game_document.h"
 #include "tests/support/scripted_port.h"
@@ -17,22 +22,22 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace palabrum::testing {
 
-class GameWindow {
-public:
-    explicit GameWindow(int width = 240, int height = 268) : doc(port, dir.File("Palabrum.dat")), view(doc, port) {
+// Starts from `state` when given (a state file left by an earlier game), else afresh.
+struct GameWindow {
+    explicit GameWindow(int width = 240, int height = 268, const std::filesystem::path& state = {})
+        : doc(port, state.empty() ? dir.File("Palabrum.dat") : state), view(doc, port) {
         port.doc = &doc;
         view.resize(width, height);
         view.show();
         doc.NewDocument();
     }
-
     TempDir dir;
     ScriptedPort port;
     CPalabrumDoc doc;
     CPalabrumView view;
 };
 
-// The widget drawn one image pixel per logical pixel.
+// The widget drawn, on a magenta ground so that unpainted pixels show.
 inline QImage Render(QWidget& widget) {
     QImage image(widget.size(), QImage::Format_RGB32);
     image.fill(Qt::magenta);
@@ -40,7 +45,7 @@ inline QImage Render(QWidget& widget) {
     return image;
 }
 
-// What a widget's paint handler draws, on a magenta ground so unpainted pixels show.
+// What a widget's paint handler draws, on the same ground.
 template <class Widget>
 QImage PaintOf(Widget& widget) {
     QImage image(widget.size(), QImage::Format_RGB32);
