@@ -1,9 +1,6 @@
-// The application with a scripted port: files on the command line and in the
-// recent list, menus, toolbar and help, the About box and its link, dialog
-// fonts, and the one running copy (real sockets; other users where root may).
+// The application with a scripted port, the About box, dialog fonts, and the one running copy.
 #include <gtest/gtest.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
 
 #include <QDesktopServices>
@@ -12,7 +9,6 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QToolBar>
-#include <cstring>
 #include <fstream>
 
 #include "palabrum/product_info.h"
@@ -34,10 +30,19 @@ namespace fs = std::filesystem;
 using testing::ShownBox;
 constexpr uid_t kNobody = 65534;
 
+// Remembers what a number was last asked in: where it starts, and its range.
+struct Port : testing::ScriptedPort {
+    std::optional<int> AskNumber(std::u16string_view caption, std::u16string_view text, int start, int low, int high) override {
+        asked = {start, low, high};
+        return ScriptedPort::AskNumber(caption, text, start, low, high);
+    }
+    std::tuple<int, int, int> asked;
+};
 // One run of the program on a data folder; the one running copy when `alone`.
 struct Program {
     explicit Program(const fs::path& state, const fs::path& file = {}, std::deque<bool> answers = {}, bool alone = false)
         : app(state, &port) {
+        QSettings().remove(QStringLiteral("RecentFiles"));  // another test's would be in the way
         port.doc = &app.Document();
         port.answers = std::move(answers);
         started = app.InitInstance({.file = file, .singleInstance = alone});
@@ -49,21 +54,19 @@ struct Program {
         ADD_FAILURE() << "no command " << text.toStdString();
         return new QAction(&Frame());
     }
-    testing::ScriptedPort port;
+    Port port;
     CPalabrumApp app;
     bool started = false;
 };
 
 class App : public ::testing::Test {
 protected:
-    App() { QSettings().remove(QStringLiteral("RecentFiles")); }
     fs::path state() const { return dir.File("Palabrum.dat"); }
     testing::TempDir dir;
 };
 
-// A game under way (saved on closing) is dropped only when the player agrees; a
-// file that is no game is named. A name need not be UTF-8 to open, be remembered
-// (newest first) and open again. Failed saves and exports name their command.
+// A game under way is dropped only when the player agrees; a name need not be
+// UTF-8 to open, be remembered and open again. Failures name their command.
 TEST_F(App, GamesOpenFromTheCommandLineAndTheRecentListWhenThePlayerAgrees) {
     const fs::path game = dir.File("caf\xE9.dat"), saved = dir.File("saved.dat"), card = dir.File("card.png"), blocked = card / "x";
     {
@@ -82,22 +85,21 @@ TEST_F(App, GamesOpenFromTheCommandLineAndTheRecentListWhenThePlayerAgrees) {
     Program p(state(), game, {true});
     EXPECT_EQ(std::tuple(p.port.boxes, p.Mark(3), p.Mark(4)), std::tuple(std::vector{question}, 1, 0));
     p.port.filePicks = {card, std::nullopt, blocked, saved, blocked};
-    for (const char* command : {"&Export Card...", "&Save...", "&Save...", "&Save...", "&Export Card..."}) {
-        p.Find(QString::fromLatin1(command))->trigger();
+    for (const char* command : {"&Print Cards...", "&Export Card...", "&Save...", "&Save...", "&Save...", "&Export Card..."}) {
+        p.Find(QString::fromLatin1(command))->trigger();  // the number of cards cancelled
     }
-    EXPECT_FALSE(QImage(QString::fromStdString(card.string())).isNull());
-    EXPECT_EQ(p.port.dialogs.at(1).at(0).pattern, u"*.dat");
+    EXPECT_EQ(std::tuple(p.port.asked, QImage(QString::fromStdString(card.string())).isNull(), p.port.dialogs.at(1).at(0).pattern),
+              std::tuple(std::tuple(10, 1, 99), false, u"*.dat"));
     EXPECT_EQ(p.port.boxes, (std::vector<ShownBox>{question, {ShownBox::kError, u"Error saving " + blocked.u16string(), u"Can't Save Game"},
                                                    {ShownBox::kError, p.port.boxes.at(2).text, u"Can't Export Card"}}));
     EXPECT_EQ(p.Frame().RecentFiles(), (std::vector{saved, game}));
     p.app.Document().SetMark(3, 0);
     p.port.answers = {true};
-    EXPECT_TRUE(ShownName(game).endsWith(QStringLiteral("caf\uFFFD.dat")));
-    p.Find(QStringLiteral("&2 ") + ShownName(game))->trigger();
+    p.Find(QStringLiteral("&2 ") + ShownName(game))->trigger();  // shown as "...caf\uFFFD.dat"
     EXPECT_EQ(std::tuple(p.Mark(3), p.Frame().RecentFiles()), std::tuple(1, std::vector{game, saved}));
 }
 
-// Help opens beside the game at its anchor, from the installed copy or else the source tree's.
+// Help opens beside the game at its anchor, from the installed copy when there is one.
 TEST_F(App, MenusToolbarAndHelpCarryTheirCommands) {
     Program p(state());
     EXPECT_EQ(p.Frame().windowTitle(), QStringLiteral("Palabrum"));
@@ -116,16 +118,14 @@ TEST_F(App, MenusToolbarAndHelpCarryTheirCommands) {
     buttons.removeIf([](QAction* a) { return a->isSeparator(); });
     EXPECT_EQ(buttons, (QList{p.Frame().Action(kCmdNew), p.Find(QStringLiteral("&About Palabrum...")), p.Frame().Action(CMainFrame::kHelpTopics)}));
     p.Find(QStringLiteral("&About Palabrum..."))->trigger();
-    EXPECT_EQ(p.port.aboutBoxes, 1);
     p.Frame().Action(CMainFrame::kHelpTopics)->trigger();
     QTextBrowser* help = p.Frame().HelpWindow();
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(std::tuple(help->isVisible(), help->isModal(), help->windowTitle(), help->source().fragment()),
-              std::tuple(true, false, "Palabrum Help", "start_topic"));
+    EXPECT_EQ(std::tuple(p.port.aboutBoxes, help->isVisible(), help->isModal(), help->windowTitle(), help->source().fragment()),
+              std::tuple(1, true, false, "Palabrum Help", "start_topic"));
     const fs::path installed = dir.File("share") / "palabrum" / "Palabrum.htm";
     const QString bin = QString::fromStdString(dir.File("bin").string());
     fs::create_directories(dir.File("bin"));
-    EXPECT_TRUE(HelpFileUrl(bin).toLocalFile().endsWith(QStringLiteral("resources/Palabrum.htm")));
     fs::create_directories(installed.parent_path());
     std::ofstream(installed) << "<p>installed</p>";
     EXPECT_EQ(HelpFileUrl(bin), QUrl(QString::fromStdString("file://" + installed.string() + "#start_topic")));
@@ -161,15 +161,13 @@ TEST(AboutBox, ShowsNameVersionAndALinkThatUnderlinesOnHoverAndOpensOnRelease) {
         EXPECT_EQ(std::tuple(link.font().underline(), link.cursor().shape() == Qt::PointingHandCursor), std::tuple(over, over));
         if (!over && p.x() > 0) link.OnLButtonUp(p);
     }
-    EXPECT_TRUE(browser.opened.isEmpty());
     about.show();
     link.OnLButtonUp({2, 2});
     EXPECT_EQ(browser.opened, QList<QUrl>{QUrl(QString::fromUtf8(product::kWebAddress))});
     EXPECT_EQ(std::tuple(link.font().underline(), about.isVisible()), std::tuple(false, true));
 }
 
-// Texts must fit their boxes beside a button's bevel (8 pixels) or a check
-// box's box (22); a dialog where nothing fits ends at the smallest, 8 pixels.
+// Beside a button's bevel (8 pixels) or a check box's box (22); at worst 8 pixels.
 TEST(DialogFont, IsTheLargestFromElevenPixelsDownAtWhichEveryTextFits) {
     QFont font;
     font.setPixelSize(11);
@@ -187,7 +185,7 @@ TEST(DialogFont, IsTheLargestFromElevenPixelsDownAtWhichEveryTextFits) {
 // Addresses are made before any fork, as a child may not allocate.
 sockaddr_un AddressOf(const fs::path& path) {
     sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
-    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    path.native().copy(address.sun_path, sizeof address.sun_path - 1);
     return address;
 }
 int ConnectTo(const sockaddr_un& address) {
@@ -197,97 +195,78 @@ int ConnectTo(const sockaddr_un& address) {
 
 // Sets (or with nullptr removes) an environment variable for one scope.
 struct ScopedEnv {
-    ScopedEnv(const char* name, const char* value) : name(name), old(qgetenv(name)), had(qEnvironmentVariableIsSet(name)) { Set(value); }
-    ~ScopedEnv() { Set(had ? old.constData() : nullptr); }
+    ScopedEnv(const char* name, const char* value) : name(name), old(std::getenv(name) ? std::optional(qgetenv(name)) : std::nullopt) { Set(value); }
+    ~ScopedEnv() { Set(old ? old->constData() : nullptr); }
     void Set(const char* value) { value ? ::setenv(name, value, 1) : ::unsetenv(name); }
     const char* name;
-    QByteArray old;
-    bool had;
+    std::optional<QByteArray> old;
 };
 
-// Starts that connect and say nothing are dropped in time for the next, whose
-// token and file arrive; what a crash left never blocks a start, and a copy
-// takes its socket along. Every spelling of a data folder names one copy.
+// Starts that connect and say nothing are dropped in time for the next; what a
+// crash left never blocks a start; another user's request is dropped unread (as root).
 TEST(SingleInstance, ASecondStartHandsItsTokenAndFileToTheFirstAndEnds) {
     testing::TempDir dir;
     std::ofstream(dir.File("copy.socket")) << "left by a crash";
-    std::ofstream(dir.File("copy.lock")) << "";
-    {
-        SingleInstance first(dir.Path(), "copy");
-        ASSERT_TRUE(first.Claim({}));
-        QSignalSpy tokens(&first, &SingleInstance::activationRequested), files(&first, &SingleInstance::openRequested);
-        std::vector<int> silent;
-        for (int i = 0; i < SingleInstance::kMaxConnections + 2; ++i) silent.push_back(ConnectTo(AddressOf(first.SocketPath())));
-        const fs::path odd = "/tmp/caf\xe9\nmeeting.dat";  // bytes, not UTF-8, with a newline: still the same file
-        EXPECT_FALSE(SingleInstance(dir.Path(), "copy").Claim({"token-1", odd}));
-        EXPECT_TRUE(tokens.wait(8000));
-        EXPECT_EQ(std::tuple(tokens.at(0).at(0).toByteArray(), files.value(0).value(0).value<fs::path>()), std::tuple("token-1", odd));
-        for (int fd : silent) ::close(fd);
+    SingleInstance first(dir.Path(), "copy");
+    ASSERT_TRUE(first.Claim({}));
+    QSignalSpy tokens(&first, &SingleInstance::activationRequested), files(&first, &SingleInstance::openRequested);
+    std::vector<int> silent;
+    for (int i = 0; i < SingleInstance::kMaxConnections + 2; ++i) silent.push_back(ConnectTo(AddressOf(first.SocketPath())));
+    EXPECT_FALSE(SingleInstance(dir.Path(), "copy").Claim({"token-1", "/tmp/caf\xe9\nmeeting.dat"}));  // a name is bytes, any bytes
+    EXPECT_TRUE(tokens.wait(8000));
+    EXPECT_EQ(std::tuple(tokens.at(0).at(0).toByteArray(), files.value(0).value(0).value<fs::path>()),
+              std::tuple("token-1", "/tmp/caf\xe9\nmeeting.dat"));
+    for (int fd : silent) ::close(fd);
+    if (::geteuid() == 0) {
+        ::chmod(dir.Path().c_str(), 0711);  // opened only so that the other user reaches the socket at all
+        ::chmod(first.SocketPath().c_str(), 0666);
+        const std::string message = *EncodeStartRequest({"foreign", fs::path("/tmp/foreign.dat")});
+        const sockaddr_un address = AddressOf(first.SocketPath());
+        testing::Child intruder = testing::Child::Fork([&] {
+            const int fd = ::setuid(kNobody) == 0 ? ConnectTo(address) : -1;
+            return fd >= 0 && ::send(fd, message.data(), message.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(message.size()) ? 0 : 1;
+        });
+        const auto status = intruder.Wait(std::chrono::seconds(10));
+        EXPECT_EQ(status ? testing::ExitCode(*status) : -1, 0) << "the other user did not reach the socket";
+        ::chmod(dir.Path().c_str(), 0700);
+        EXPECT_FALSE(SingleInstance(dir.Path(), "copy").Claim({"ours", std::nullopt}));
+        EXPECT_TRUE(tokens.wait());
+        EXPECT_FALSE(tokens.wait(1000));  // a foreign token would come within the second
+        EXPECT_EQ(std::tuple(tokens.size(), tokens.at(1).at(0).toByteArray(), files.size()), std::tuple(2, "ours", 1));
     }
-    EXPECT_FALSE(fs::exists(dir.File("copy.socket")));
-    EXPECT_TRUE(SingleInstance(dir.Path(), "copy").Claim({}));
+    // Every spelling of a data folder names one copy, and another folder another.
     const std::string name = SingleInstance::NameFor(dir.File("data"));  // made, so that it has a canonical name
     fs::create_directory_symlink(dir.File("data"), dir.File("link"));
     EXPECT_EQ(SingleInstance::NameFor(dir.Path().string() + "//link/../data/"), name);
     EXPECT_NE(SingleInstance::NameFor(dir.File("other")), name);
 }
 
-// $XDG_RUNTIME_DIR when it is this user's own folder, nobody else's to enter;
-// else our folder in the temporary one, made private, unless it is not.
 TEST(SingleInstance, LockAndSocketLiveOnlyInAFolderNoOtherUserCanEnter) {
-    struct Row {
-        std::string runtime;   // unset, "run", "link" (to run) or "relative"
-        mode_t mode;           // of run
-        bool theirs;           // run is another user's
-        bool ownOpen;          // our folder in the temporary one stands open to anyone
-        std::string expected;  // "run", "own" or none
-    };
-    const Row rows[] = {{"run", 0700, false, false, "run"}, {"run", 0777, false, false, "own"}, {"run", 0750, false, false, "own"},
-                        {"relative", 0700, false, false, "own"}, {"link", 0700, false, false, "own"}, {"run", 0700, true, false, "own"},
-                        {"", 0700, false, false, "own"}, {"", 0700, false, true, ""}};
-    for (const Row& row : rows) {
-        if (row.theirs && ::geteuid() != 0) continue;
-        SCOPED_TRACE(row.runtime + " " + std::to_string(row.mode) + (row.theirs ? " theirs" : "") + (row.ownOpen ? " open" : ""));
+    // XDG_RUNTIME_DIR: unset, "run" (made with `mode`, another user's when `theirs`), "link" to it, or relative;
+    // whether our folder in the temporary one stands open to anyone; the folder expected: "run", "own" or none.
+    const std::tuple<std::string, mode_t, bool, bool, std::string> rows[] = {
+        {"run", 0700, false, false, "run"}, {"run", 0777, false, false, "own"}, {"run", 0750, false, false, "own"},
+        {"relative", 0700, false, false, "own"}, {"link", 0700, false, false, "own"}, {"run", 0700, true, false, "own"},
+        {"", 0700, false, false, "own"}, {"", 0700, false, true, ""}};
+    for (const auto& [runtime, mode, theirs, ownOpen, expected] : rows) {
+        if (theirs && ::geteuid() != 0) continue;
+        SCOPED_TRACE(runtime + " " + std::to_string(mode) + (theirs ? " theirs" : "") + (ownOpen ? " open" : ""));
         testing::TempDir scratch;
         const fs::path temp = scratch.File("tmp"), own = temp / ("palabrum-" + std::to_string(::getuid())), run = scratch.File("run");
-        fs::create_directories(row.ownOpen ? own : temp);
+        fs::create_directories(ownOpen ? own : temp);
         fs::create_directory(run);
         fs::create_directory_symlink(run, scratch.File("link"));
-        EXPECT_EQ(::chmod(temp.c_str(), 01777) | ::chmod(run.c_str(), row.mode) | ::chown(run.c_str(), row.theirs ? kNobody : ::getuid(), -1), 0);
-        if (row.ownOpen) ::chmod(own.c_str(), 0777);
-        const ScopedEnv tmpdir("TMPDIR", temp.c_str()), xdg("XDG_RUNTIME_DIR", row.runtime.empty() ? nullptr
-                                                                   : row.runtime == "relative" ? "run" : scratch.File(row.runtime).c_str());
-        EXPECT_EQ(SingleInstance::TrustedFolder(), row.expected == "run" ? std::optional(run)
-                                                   : row.expected == "own" ? std::optional(own) : std::nullopt);
-        if (row.expected == "own") EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_all);
+        EXPECT_EQ(::chmod(temp.c_str(), 01777) | ::chmod(run.c_str(), mode) | ::chown(run.c_str(), theirs ? kNobody : ::getuid(), -1), 0);
+        if (ownOpen) ::chmod(own.c_str(), 0777);
+        const ScopedEnv tmpdir("TMPDIR", temp.c_str()), xdg("XDG_RUNTIME_DIR", runtime.empty() ? nullptr
+                                                                   : runtime == "relative" ? "run" : scratch.File(runtime).c_str());
+        EXPECT_EQ(SingleInstance::TrustedFolder(), expected == "run" ? std::optional(run)
+                                                   : expected == "own" ? std::optional(own) : std::nullopt);
+        if (expected == "own") EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_all);
     }
 }
 
-TEST(SingleInstance, RequestsOfAnotherUserAreDroppedUnread) {
-    if (::geteuid() != 0) GTEST_SKIP() << "needs root to run a process as another user";
-    testing::TempDir dir;
-    SingleInstance first(dir.Path(), "copy");
-    ASSERT_TRUE(first.Claim({}));
-    QSignalSpy tokens(&first, &SingleInstance::activationRequested), files(&first, &SingleInstance::openRequested);
-    ::chmod(dir.Path().c_str(), 0711);  // opened only so that the other user reaches the socket at all
-    ::chmod(first.SocketPath().c_str(), 0666);
-    const std::string message = *EncodeStartRequest({"foreign", fs::path("/tmp/foreign.dat")});
-    const sockaddr_un address = AddressOf(first.SocketPath());
-    testing::Child intruder = testing::Child::Fork([&] {
-        const int fd = ::setuid(kNobody) == 0 ? ConnectTo(address) : -1;
-        return fd >= 0 && ::send(fd, message.data(), message.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(message.size()) ? 0 : 1;
-    });
-    const auto status = intruder.Wait(std::chrono::seconds(10));
-    EXPECT_EQ(status ? testing::ExitCode(*status) : -1, 0) << "the other user did not reach the socket";
-    ::chmod(dir.Path().c_str(), 0700);
-    EXPECT_FALSE(SingleInstance(dir.Path(), "copy").Claim({"ours", std::nullopt}));
-    EXPECT_TRUE(tokens.wait());
-    EXPECT_FALSE(tokens.wait(1000));  // a foreign token would come within the second
-    EXPECT_EQ(std::tuple(tokens.size(), tokens.at(0).at(0).toByteArray(), files.size()), std::tuple(1, "ours", 0));
-}
-
-// `palabrum GAME` while a copy runs, even one in the task bar: that copy comes
-// to the front with the second start's token and opens GAME.
+// `palabrum GAME` while a copy runs, even one in the task bar: it comes to the front and opens GAME.
 TEST_F(App, ASecondStartRaisesTheRunningCopyAndOpensItsGameThere) {
     const ScopedEnv noToken("XDG_ACTIVATION_TOKEN", nullptr);
     Program p(state(), {}, {}, true);

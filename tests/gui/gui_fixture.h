@@ -1,11 +1,9 @@
 // A document with a scripted port and a real form view, sized as on the
-// handheld; pictures of widgets, one image pixel per logical pixel; and the
-// widgets most tests look at.
+// handheld; pictures of widgets, one image pixel per logical pixel.
 #pragma once
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -17,12 +15,11 @@
 #include "tests/support/temp_dir.h"
 #include "views/form_view.h"
 
-// Failures show Qt strings as text.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace palabrum::testing {
 
-// Starts from `state` when given (a state file left by an earlier game), else afresh.
+// Starts from `state`, a state file an earlier game left, when one is given.
 struct GameWindow {
     explicit GameWindow(int width = 240, int height = 268, const std::filesystem::path& state = {})
         : doc(port, state.empty() ? dir.File("Palabrum.dat") : state), view(doc, port) {
@@ -37,15 +34,13 @@ struct GameWindow {
     CPalabrumView view;
 };
 
-// The widget drawn, on a magenta ground so that unpainted pixels show.
+// The widget drawn, or what its paint handler draws, on a magenta ground so that unpainted pixels show.
 inline QImage Render(QWidget& widget) {
     QImage image(widget.size(), QImage::Format_RGB32);
     image.fill(Qt::magenta);
     widget.render(&image);
     return image;
 }
-
-// What a widget's paint handler draws, on the same ground.
 template <class Widget>
 QImage PaintOf(Widget& widget) {
     QImage image(widget.size(), QImage::Format_RGB32);
