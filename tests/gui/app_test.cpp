@@ -84,9 +84,9 @@ TEST_F(App, GamesOpenFromTheCommandLineAndTheRecentListWhenThePlayerAgrees) {
     EXPECT_EQ(Program(state(), game, {false}).Mark(4), 1);  // declined
     Program p(state(), game, {true});
     EXPECT_EQ(std::tuple(p.port.boxes, p.Mark(3), p.Mark(4)), std::tuple(std::vector{question}, 1, 0));
-    p.port.filePicks = {card, std::nullopt, blocked, saved, blocked};
+    p.port.filePicks = {card, std::nullopt, blocked, saved, blocked};  // none for Print Cards: its number is cancelled
     for (const char* command : {"&Print Cards...", "&Export Card...", "&Save...", "&Save...", "&Save...", "&Export Card..."}) {
-        p.Find(QString::fromLatin1(command))->trigger();  // the number of cards cancelled
+        p.Find(QString::fromLatin1(command))->trigger();
     }
     EXPECT_EQ(std::tuple(p.port.asked, QImage(QString::fromStdString(card.string())).isNull(), p.port.dialogs.at(1).at(0).pattern),
               std::tuple(std::tuple(10, 1, 99), false, u"*.dat"));
@@ -172,13 +172,13 @@ TEST(DialogFont, IsTheLargestFromElevenPixelsDownAtWhichEveryTextFits) {
     QFont font;
     font.setPixelSize(11);
     const int text = QFontMetrics(font).horizontalAdvance(QStringLiteral("Random Board"));
-    const std::tuple<bool, int, int> rows[] = {{false, text + 8, 11}, {false, text + 7, 10}, {true, text + 22, 11}, {true, text + 21, 10}, {false, 1, 8}};
-    for (const auto& [checkBox, width, expected] : rows) {
+    const std::tuple<bool, int, int> rows[] = {{false, 8, 11}, {false, 7, 10}, {true, 22, 11}, {true, 21, 10}, {false, -999, 8}};
+    for (const auto& [checkBox, room, expected] : rows) {  // room: pixels beside the text at 11 pixels
         QWidget dialog;
         (checkBox ? static_cast<QWidget*>(new QCheckBox(QStringLiteral("&Random Board"), &dialog))
-                  : new QPushButton(QStringLiteral("Random Board"), &dialog))->setGeometry(0, 0, width, 20);
+                  : new QPushButton(QStringLiteral("Random Board"), &dialog))->setGeometry(0, 0, std::max(text + room, 1), 20);
         FitDialogFont(dialog);
-        EXPECT_EQ(dialog.font().pixelSize(), expected) << checkBox << " " << width;
+        EXPECT_EQ(dialog.font().pixelSize(), expected) << checkBox << " " << room;
     }
 }
 

@@ -50,7 +50,7 @@ TEST(FormView, TheWordListIsSortedAndItsSelectionFollowsTheMarks) {
     EXPECT_EQ(std::tuple(list.selectedItems().size(), w.view.WordLabel()->text()), std::tuple(0, CPalabrumView::AboutText()));
 }
 
-// A custom picture gone since the last game falls back to the built-in one with two boxes.
+// A restored bingo shows at once; a custom picture gone since falls back to the built-in one.
 TEST(FormView, ARestoredGameShowsItsBingoAndAMissingPictureFallsBack) {
     testing::GameWindow before;
     for (int s : {0, 6, 12, 18, 24}) before.doc.SetMark(s, 1);
@@ -60,12 +60,12 @@ TEST(FormView, ARestoredGameShowsItsBingoAndAMissingPictureFallsBack) {
     testing::GameWindow w(240, 268, before.dir.File("Palabrum.dat"));
     EXPECT_EQ(std::tuple(w.port.boxes.size(), w.port.boxes.at(0).caption, w.port.boxes.at(1)),
               std::tuple(2, u"Open Failed", testing::ShownBox{testing::ShownBox::kError, u"Invalid custom bitmap.\nUsing default.", u"Bad bitmap"}));
-    EXPECT_EQ(std::tuple(w.doc.GetBingoMessage(), w.doc.Options().m_customPicturePath, w.view.Picture().IsEmpty(), w.view.Pane()->isVisible(),
-                         w.view.WordList()->selectedItems().size()), std::tuple(kBingoPicture, u"", false, true, 5));
+    EXPECT_EQ(std::tuple(w.doc.GetBingoMessage(), w.doc.Options().m_customPicturePath, w.view.Picture().IsEmpty(),
+                         w.view.Pane()->isVisible(), w.view.WordList()->selectedItems().size()), std::tuple(kBingoPicture, u"", false, true, 5));
 }
 
-// Arrows move an outline that stops at the edges and shows the word; Space and
-// Enter mark. Screen readers see a table of cells that know word, place, mark and focus.
+// Tab reaches the board; arrows move an outline that stops at the edges and shows the word;
+// Space and Enter mark. Screen readers see a table of cells that know word, place, mark and focus.
 TEST(FormView, IsPlayedFromTheKeyboardAndSeenAsATableByScreenReaders) {
     testing::GameWindow w;
     UIBoard& board = *w.view.Board();
@@ -104,12 +104,12 @@ TEST(FormView, IsPlayedFromTheKeyboardAndSeenAsATableByScreenReaders) {
     EXPECT_EQ(board.FocusSquare(), 24);
     keys({Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Enter});
     const QImage focused = testing::PaintOf(board);
-    const QRgb highlight = board.palette().color(QPalette::Highlight).rgb(), black = qRgb(0, 0, 0);
+    const QRgb highlight = board.palette().color(QPalette::Highlight).rgb(), black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
     for (const auto& [x, colour] : {std::pair(2, highlight), std::pair(22, highlight), std::pair(10, black), std::pair(1, black)}) {
         EXPECT_EQ(focused.pixel(x, 10), colour) << x;  // around marked square 0: the outline, the mark, the grid
     }
     board.clearFocus();
-    EXPECT_EQ(std::tuple(testing::PaintOf(board).pixel(2, 10), table->focusChild(), cell->state().focused), std::tuple(qRgb(255, 255, 255), nullptr, 0u));
+    EXPECT_EQ(std::tuple(testing::PaintOf(board).pixel(2, 10), table->focusChild(), cell->state().focused), std::tuple(white, nullptr, 0u));
 
     // Marks and a bingo are announced, the bingo once; the controls carry names.
     for (int s : {7, 1, 2, 3, 4, 9}) w.doc.SetMark(s, 1);
