@@ -1,256 +1,288 @@
-// The whole program started as a player starts it, with a scripted port:
-// start-up, restart, the menus, help, files on the command line.
+// The application with a scripted port, the About box, dialog fonts, and the one running copy.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 
-#include <deque>
-
-#include <QApplication>
-#include <QTimer>
-#include <QToolBar>
-#include <QDir>
-#include <QLabel>
-#include <QListWidget>
+#include <QDesktopServices>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
-#include <QTextBrowser>
+#include <QSignalSpy>
+#include <QToolBar>
 #include <fstream>
 
-#include "tests/gui/gui_fixture.h"
+#include "palabrum/product_info.h"
 #include "shell/about_dlg.h"
 #include "shell/app.h"
 #include "shell/help_file.h"
+#include "shell/link_static.h"
 #include "shell/main_frame.h"
-#include "tests/support/scripted_port.h"
-#include "tests/support/temp_dir.h"
-#include "views/form_view.h"
-#include "views/status_pane.h"
+#include "shell/native_path.h"
+#include "shell/single_instance.h"
+#include "tests/gui/gui_fixture.h"
+#include "tests/support/child_process.h"
+#include "views/dialog_units.h"
 
 namespace palabrum {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::ShownBox;
+constexpr uid_t kNobody = 65534;
 
-// One run of the program on a data folder; Close() is the player closing the window.
+// Remembers what a number was last asked in: where it starts, and its range.
+struct Port : testing::ScriptedPort {
+    std::optional<int> AskNumber(std::u16string_view caption, std::u16string_view text, int start, int low, int high) override {
+        asked = {start, low, high};
+        return ScriptedPort::AskNumber(caption, text, start, low, high);
+    }
+    std::tuple<int, int, int> asked;
+};
+// One run of the program on a data folder; the one running copy when `alone`.
 struct Program {
-    explicit Program(const std::filesystem::path& statePath, const std::filesystem::path& file = {},
-                     std::deque<bool> answers = {})
-        : app(statePath, &port) {
+    explicit Program(const fs::path& state, const fs::path& file = {}, std::deque<bool> answers = {}, bool alone = false)
+        : app(state, &port) {
+        QSettings().remove(QStringLiteral("RecentFiles"));  // another test's would be in the way
         port.doc = &app.Document();
         port.answers = std::move(answers);
-        CPalabrumApp::Options options;
-        options.file = file;
-        options.singleInstance = false;
-        started = app.InitInstance(options);
+        started = app.InitInstance({.file = file, .singleInstance = alone});
     }
-    void Close() { app.MainFrame()->close(); }
-
-    testing::ScriptedPort port;
+    CMainFrame& Frame() { return *app.MainFrame(); }
+    int Mark(int square) { return app.Document().GetMark(square); }
+    QAction* Find(const QString& text) {
+        for (QAction* action : Frame().findChildren<QAction*>()) if (action->text() == text) return action;
+        ADD_FAILURE() << "no command " << text.toStdString();
+        return new QAction(&Frame());
+    }
+    Port port;
     CPalabrumApp app;
     bool started = false;
 };
 
 class App : public ::testing::Test {
 protected:
-    App() { QSettings().remove(QStringLiteral("RecentFiles")); }  // each test starts with none
-
-    std::filesystem::path state() const { return dir.File("Palabrum.dat"); }
+    fs::path state() const { return dir.File("Palabrum.dat"); }
     testing::TempDir dir;
 };
 
-TEST_F(App, AFirstStartDealsTheBuiltInListUnderTheProgramsCaption) {
-    Program p(state());
-    ASSERT_TRUE(p.started);
-    EXPECT_EQ(p.app.MainFrame()->windowTitle(), QStringLiteral("Palabrum"));
-    EXPECT_EQ(p.app.View()->WordList()->count(), 25);
-    EXPECT_EQ(p.app.View()->WordLabel()->text(), CPalabrumView::AboutText());
-    EXPECT_TRUE(p.port.boxes.empty());
-    p.Close();
-    EXPECT_EQ(std::filesystem::file_size(state()), 712u);
-}
-
-TEST_F(App, CloseThenRestartRestoresBoardMarksAndBingo) {
-    {
-        Program first(state());
-        for (int s : {4, 8, 12, 16, 20}) first.app.Document().SetMark(s, 1);
-        first.Close();
-    }
-    Program second(state());
-    EXPECT_TRUE(second.app.Document().IsBingo());
-    EXPECT_EQ(second.app.View()->WordList()->selectedItems().size(), 5);
-    EXPECT_TRUE(second.app.View()->Pane()->isVisible());
-}
-
-TEST_F(App, ADamagedStateFileStartsTheBuiltInListSilently) {
-    std::ofstream(state(), std::ios::binary) << std::string("\x01\x00\x00\x00\x00\x00\x00\x00\xFF\xFE\xFF\x09", 12);
-    Program p(state());
-    EXPECT_TRUE(p.port.boxes.empty());
-    EXPECT_EQ(p.app.Document().GetWord(0), u"proactive");
-    EXPECT_EQ(p.app.Document().Options().m_listPosition, kListTop);  // complete before the damage
-}
-
-// A game under way is dropped only when the player agrees; a file that is no
-// game (a FIFO among them, never waited on) is named and changes nothing.
-TEST_F(App, AFileOnTheCommandLineAsksFirstDuringAGameAndAnUnreadableOneIsNamed) {
+// A game under way is dropped only when the player agrees; a name need not be
+// UTF-8 to open, be remembered and open again. Failures name their command.
+TEST_F(App, GamesOpenFromTheCommandLineAndTheRecentListWhenThePlayerAgrees) {
+    const fs::path game = dir.File("caf\xE9.dat"), saved = dir.File("saved.dat"), card = dir.File("card.png"), blocked = card / "x";
     {
         Program first(state());
         first.app.Document().SetMark(3, 1);
-        ASSERT_TRUE(first.app.Document().SaveDocumentFile(dir.File("fresh.dat")));
-        first.app.Document().SetMark(4, 1);
-        first.Close();
-    }
-    std::ofstream(dir.File("notagame.dat")) << "hello";
-    ASSERT_EQ(::mkfifo(dir.File("fifo.dat").c_str(), 0600), 0);
-    const ShownBox question{ShownBox::kQuestion, u"Cancel current game?", u"Cancel game?"};
-    for (const char* name : {"notagame.dat", "fifo.dat"}) {
-        Program p(state(), dir.File(name), {true});
-        ASSERT_EQ(p.port.boxes.size(), 2u);
-        EXPECT_EQ(p.port.boxes[0], question);
-        EXPECT_EQ(p.port.boxes[1].kind, ShownBox::kError);
-        EXPECT_NE(p.port.boxes[1].text.find(dir.File(name).u16string()), std::u16string::npos);
-        EXPECT_EQ(p.app.Document().GetMark(4), 1);
-    }
-    Program declined(state(), dir.File("fresh.dat"), {false});
-    EXPECT_EQ(declined.port.boxes, std::vector<ShownBox>{question});
-    EXPECT_EQ(declined.app.Document().GetMark(4), 1);
-}
-
-// File names are bytes: one that is not UTF-8 opens, is remembered and opens
-// again from the recent-file list, shown as readably as it can be.
-TEST_F(App, AGoodFileOnTheCommandLineOpensAndComesBackFromTheRecentList) {
-    const std::filesystem::path game = dir.File("caf\xE9.dat");
-    {
-        Program first(state());
-        first.app.Document().SetMark(9, 1);
         ASSERT_TRUE(first.app.Document().SaveDocumentFile(game));
-        first.app.MainFrame()->SetSaveOnClose(false);
+        first.app.Document().SetMark(4, 1);
+        first.Frame().close();
     }
-    Program p(state(), game);
-    EXPECT_TRUE(p.port.boxes.empty());
-    EXPECT_EQ(p.app.Document().GetMark(9), 1);
-    EXPECT_EQ(p.app.View()->WordList()->selectedItems().size(), 1);
-    ASSERT_EQ(p.app.MainFrame()->RecentFiles().size(), 1u);
-    EXPECT_EQ(p.app.MainFrame()->RecentFiles()[0], game);
-
-    p.app.Document().SetMark(9, 0);
-    QAction* recent = nullptr;
-    for (QAction* item : p.app.MainFrame()->menuBar()->actions().value(0)->menu()->actions()) {
-        if (item->text().startsWith(QStringLiteral("&1 "))) recent = item;
+    const ShownBox question{ShownBox::kQuestion, u"Cancel current game?", u"Cancel game?"};
+    const std::u16string text = u"Could not open the game " + dir.File("nothing.dat").u16string() +
+                                u".\nIt is missing, unreadable or not a saved Palabrum game.";
+    EXPECT_EQ(Program(state(), dir.File("nothing.dat"), {true}).port.boxes,
+              (std::vector<ShownBox>{question, {ShownBox::kError, text, u"File Open Error"}}));
+    EXPECT_EQ(Program(state(), game, {false}).Mark(4), 1);  // declined
+    Program p(state(), game, {true});
+    EXPECT_EQ(std::tuple(p.port.boxes, p.Mark(3), p.Mark(4)), std::tuple(std::vector{question}, 1, 0));
+    p.port.filePicks = {card, std::nullopt, blocked, saved, blocked};  // none for Print Cards: its number is cancelled
+    for (const char* command : {"&Print Cards...", "&Export Card...", "&Save...", "&Save...", "&Save...", "&Export Card..."}) {
+        p.Find(QString::fromLatin1(command))->trigger();
     }
-    ASSERT_NE(recent, nullptr);
-    EXPECT_TRUE(recent->text().endsWith(QStringLiteral("caf\uFFFD.dat")));
+    EXPECT_EQ(std::tuple(p.port.asked, QImage(QString::fromStdString(card.string())).isNull(), p.port.dialogs.at(1).at(0).pattern),
+              std::tuple(std::tuple(10, 1, 99), false, u"*.dat"));
+    EXPECT_EQ(p.port.boxes, (std::vector<ShownBox>{question, {ShownBox::kError, u"Error saving " + blocked.u16string(), u"Can't Save Game"},
+                                                   {ShownBox::kError, p.port.boxes.at(2).text, u"Can't Export Card"}}));
+    EXPECT_EQ(p.Frame().RecentFiles(), (std::vector{saved, game}));
+    p.app.Document().SetMark(3, 0);
     p.port.answers = {true};
-    recent->trigger();
-    EXPECT_EQ(p.app.Document().GetMark(9), 1);
+    p.Find(QStringLiteral("&2 ") + ShownName(game))->trigger();  // shown as "...caf\uFFFD.dat"
+    EXPECT_EQ(std::tuple(p.Mark(3), p.Frame().RecentFiles()), std::tuple(1, std::vector{game, saved}));
 }
 
-TEST_F(App, MenusCarryTheirTextsAndShortcuts) {
+// Help opens beside the game at its anchor, from the installed copy when there is one.
+TEST_F(App, MenusToolbarAndHelpCarryTheirCommands) {
     Program p(state());
+    EXPECT_EQ(p.Frame().windowTitle(), QStringLiteral("Palabrum"));
     QStringList seen;
-    for (QAction* menu : p.app.MainFrame()->menuBar()->actions()) {
+    for (QAction* menu : p.Frame().menuBar()->actions()) {
         seen << menu->text();
         for (QAction* item : menu->menu()->actions()) {
-            if (!item->isSeparator() && item->isVisible()) {
-                seen << item->text() + (item->shortcut().isEmpty() ? QString() : "\t" + item->shortcut().toString());
-            }
+            const QString keys = item->shortcut().toString();
+            if (!item->isSeparator() && item->isVisible()) seen << item->text() + (keys.isEmpty() ? "" : "\t" + keys);
         }
     }
-    const QStringList expected = {
-        "&File", "&New\tCtrl+N", "&Load Custom List...\tCtrl+O", "&Load Default List...\tCtrl+D",
-        "&Save...\tCtrl+S", "&Print Cards...", "&Export Card...", "Recent File", "E&xit", "&Tools", "&Options...", "&Help", "&Help Topics\tF1",
-        "&About Palabrum..."};
-    EXPECT_EQ(seen, expected);
-    EXPECT_FALSE(p.app.MainFrame()->Action(kCmdNew)->icon().isNull());
-}
-
-TEST_F(App, TheNewCommandAsksDuringAGameAndDealsAgainOnYes) {
-    Program p(state());
-    p.app.Document().SetMark(0, 1);
-    p.port.answers = {true};
-    p.app.MainFrame()->Action(kCmdNew)->trigger();
-    ASSERT_EQ(p.port.boxes.size(), 1u);
-    EXPECT_EQ(p.port.boxes[0].text, u"Cancel current game?");
-    EXPECT_EQ(p.app.Document().GetMark(0), 0);
-    EXPECT_TRUE(p.app.View()->WordList()->selectedItems().isEmpty());
-}
-
-TEST_F(App, HelpTopicsOpensTheHelpFileAtItsAnchorAndTheGameGoesOn) {
-    Program p(state());
-    p.app.MainFrame()->Action(CMainFrame::kHelpTopics)->trigger();
-    QTextBrowser* help = p.app.MainFrame()->HelpWindow();
+    EXPECT_EQ(seen, (QStringList{"&File", "&New\tCtrl+N", "&Load Custom List...\tCtrl+O", "&Load Default List...\tCtrl+D",
+                                 "&Save...\tCtrl+S", "&Print Cards...", "&Export Card...", "Recent File", "E&xit", "&Tools",
+                                 "&Options...", "&Help", "&Help Topics\tF1", "&About Palabrum..."}));
+    QList<QAction*> buttons = p.Frame().findChild<QToolBar*>()->actions();
+    buttons.removeIf([](QAction* a) { return a->isSeparator(); });
+    EXPECT_EQ(buttons, (QList{p.Frame().Action(kCmdNew), p.Find(QStringLiteral("&About Palabrum...")), p.Frame().Action(CMainFrame::kHelpTopics)}));
+    p.Find(QStringLiteral("&About Palabrum..."))->trigger();
+    p.Frame().Action(CMainFrame::kHelpTopics)->trigger();
+    QTextBrowser* help = p.Frame().HelpWindow();
     ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
-    EXPECT_FALSE(help->isModal());
-    EXPECT_EQ(help->source().fragment(), QStringLiteral("start_topic"));
-    EXPECT_TRUE(help->toPlainText().contains(QStringLiteral("25")));
-    p.app.Document().SetMark(1, 1);  // the game keeps working
-    EXPECT_EQ(p.app.Document().GetMark(1), 1);
+    EXPECT_EQ(std::tuple(p.port.aboutBoxes, help->isVisible(), help->isModal(), help->windowTitle(), help->source().fragment()),
+              std::tuple(1, true, false, "Palabrum Help", "start_topic"));
+    const fs::path installed = dir.File("share") / "palabrum" / "Palabrum.htm";
+    const QString bin = QString::fromStdString(dir.File("bin").string());
+    fs::create_directories(dir.File("bin"));
+    fs::create_directories(installed.parent_path());
+    std::ofstream(installed) << "<p>installed</p>";
+    EXPECT_EQ(HelpFileUrl(bin), QUrl(QString::fromStdString("file://" + installed.string() + "#start_topic")));
 }
 
-// Save..., Print Cards..., Export Card... and About ask the port for every
-// answer, as the document's commands do.
-TEST_F(App, FileCommandsAndAboutAskThroughThePort) {
-    Program p(state());
-    CMainFrame& frame = *p.app.MainFrame();
-    const auto trigger = [&](const QString& text) {
-        for (QAction* action : frame.findChildren<QAction*>()) {
-            if (action->text() == text) return action->trigger();
-        }
-        ADD_FAILURE() << text.toStdString();
-    };
-    std::ofstream(dir.File("plain")) << "not a folder";
-    p.app.Document().SetMark(6, 1);
+// Stands in for the desktop's browser: records what it is asked to open.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    UrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
+    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    QList<QUrl> opened;
+public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
 
-    p.port.filePicks = {std::nullopt, dir.File("game.dat"), dir.File("plain") / "game.dat"};
-    for (int i = 0; i < 3; ++i) trigger(QStringLiteral("&Save..."));
-    EXPECT_EQ(p.port.saveTitles, (std::vector<std::u16string>(3, u"Save Game")));
-    EXPECT_EQ(p.port.dialogs.at(0).at(0).pattern, u"*.dat");
-    EXPECT_EQ(frame.RecentFiles(), std::vector<std::filesystem::path>{dir.File("game.dat")});
-    EXPECT_EQ(Program(dir.File("other.dat"), dir.File("game.dat")).app.Document().GetMark(6), 1);
-    EXPECT_EQ(p.port.boxes, (std::vector<ShownBox>{{ShownBox::kError,
-                                                    u"Error saving " + (dir.File("plain") / "game.dat").u16string(),
-                                                    u"Can't Save Game"}}));
-
-    p.port.boxes.clear();
-    p.port.numbers = {std::nullopt, 3};
-    p.port.filePicks = {dir.File("cards.pdf")};
-    trigger(QStringLiteral("&Print Cards..."));  // the number is cancelled: no file asked for
-    EXPECT_EQ(p.port.saveTitles.size(), 3u);
-    trigger(QStringLiteral("&Print Cards..."));
-    EXPECT_EQ(p.port.saveTitles.back(), u"Print Cards");
-    EXPECT_GT(std::filesystem::file_size(dir.File("cards.pdf")), 1000u);
-
-    p.port.filePicks = {dir.File("card.png"), dir.File("plain") / "card.png"};
-    trigger(QStringLiteral("&Export Card..."));
-    trigger(QStringLiteral("&Export Card..."));
-    EXPECT_FALSE(QImage(QString::fromStdString(dir.File("card.png").string())).isNull());
-    ASSERT_EQ(p.port.boxes.size(), 1u);
-    EXPECT_EQ(p.port.boxes[0].caption, u"Can't Export Card");
-    EXPECT_EQ(p.app.Document().GetMark(6), 1) << "cards never touch the game";
-
-    // The toolbar's question-mark button and Help > About share one action.
-    QAction* about = frame.Action(57664);
-    EXPECT_TRUE(frame.findChild<QToolBar*>()->actions().contains(about));
-    about->trigger();
-    EXPECT_EQ(p.port.aboutBoxes, 1);
+TEST(AboutBox, ShowsNameVersionAndALinkThatUnderlinesOnHoverAndOpensOnRelease) {
+    UrlRecorder browser;
+    CAboutDlg about;
+    QStringList texts = {about.windowTitle()};
+    for (auto* label : about.findChildren<QLabel*>()) texts << label->text();
+    EXPECT_EQ(texts, (QStringList{"About Palabrum", "", "Palabrum(TM) Version 1.00", product::kNotice,
+                                  "Instructions and terms of use: Help/Help Topics", product::kWebHost}));
+    // OK at 88,46 dialog units of 1.5 and 1.625 pixels, with the focus, answering Enter.
+    auto* ok = about.findChild<QPushButton*>();
+    EXPECT_EQ(std::tuple(ok->geometry(), about.focusWidget() == ok, ok->isDefault()), std::tuple(QRect(132, 75, 54, 21), true, true));
+    CLinkStatic& link = *about.Link();
+    EXPECT_EQ(std::tuple(link.palette().color(QPalette::WindowText), link.autoFillBackground()), std::tuple(QColor(0, 0, 255), false));
+    // Hovered, left, hovered, slid off and released there: nothing opens; released over it: the page.
+    for (const QPoint p : {QPoint(2, 2), QPoint(-1, 2), QPoint(2, 2), QPoint(link.width() + 5, 2), QPoint(2, 2)}) {
+        link.OnMouseMove(p);
+        const bool over = link.rect().contains(p);
+        EXPECT_EQ(std::tuple(link.font().underline(), link.cursor().shape() == Qt::PointingHandCursor), std::tuple(over, over));
+        if (!over && p.x() > 0) link.OnLButtonUp(p);
+    }
+    about.show();
+    link.OnLButtonUp({2, 2});
+    EXPECT_EQ(browser.opened, QList<QUrl>{QUrl(QString::fromUtf8(product::kWebAddress))});
+    EXPECT_EQ(std::tuple(link.font().underline(), about.isVisible()), std::tuple(false, true));
 }
 
-TEST(HelpFile, IsFoundInstalledThenInTheSourceTreeThenBuiltIn) {
-    testing::TempDir prefix;
-    std::filesystem::create_directories(prefix.File("bin"));
-    const QString bin = QString::fromStdString(prefix.File("bin").string());
-    // A development build finds the source tree's copy.
-    const QUrl dev = HelpFileUrl(bin);
-    EXPECT_TRUE(dev.isLocalFile());
-    EXPECT_TRUE(dev.toLocalFile().endsWith(QStringLiteral("resources/Palabrum.htm")));
-    EXPECT_EQ(dev.fragment(), QStringLiteral("start_topic"));
-    // An installed program finds its own.
-    std::filesystem::create_directories(prefix.File("share") / "palabrum");
-    std::ofstream(prefix.File("share") / "palabrum" / "Palabrum.htm") << "<p>installed</p>";
-    const QUrl installed = HelpFileUrl(bin);
-    EXPECT_EQ(installed.toLocalFile(), QString::fromStdString((prefix.File("share") / "palabrum" / "Palabrum.htm").string()));
-    EXPECT_EQ(installed.fragment(), QStringLiteral("start_topic"));
+// Beside a button's bevel (8 pixels) or a check box's box (22); at worst 8 pixels.
+TEST(DialogFont, IsTheLargestFromElevenPixelsDownAtWhichEveryTextFits) {
+    QFont font;
+    font.setPixelSize(11);
+    const int text = QFontMetrics(font).horizontalAdvance(QStringLiteral("Random Board"));
+    const std::tuple<bool, int, int> rows[] = {{false, 8, 11}, {false, 7, 10}, {true, 22, 11}, {true, 21, 10}, {false, -999, 8}};
+    for (const auto& [checkBox, room, expected] : rows) {  // room: pixels beside the text at 11 pixels
+        QWidget dialog;
+        (checkBox ? static_cast<QWidget*>(new QCheckBox(QStringLiteral("&Random Board"), &dialog))
+                  : new QPushButton(QStringLiteral("Random Board"), &dialog))->setGeometry(0, 0, std::max(text + room, 1), 20);
+        FitDialogFont(dialog);
+        EXPECT_EQ(dialog.font().pixelSize(), expected) << checkBox << " " << room;
+    }
+}
+
+// Addresses are made before any fork, as a child may not allocate.
+sockaddr_un AddressOf(const fs::path& path) {
+    sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+    path.native().copy(address.sun_path, sizeof address.sun_path - 1);
+    return address;
+}
+int ConnectTo(const sockaddr_un& address) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    return ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 ? fd : -1;
+}
+
+// Sets (or with nullptr removes) an environment variable for one scope.
+struct ScopedEnv {
+    ScopedEnv(const char* name, const char* value) : name(name), old(std::getenv(name) ? std::optional(qgetenv(name)) : std::nullopt) { Set(value); }
+    ~ScopedEnv() { Set(old ? old->constData() : nullptr); }
+    void Set(const char* value) { value ? ::setenv(name, value, 1) : ::unsetenv(name); }
+    const char* name;
+    std::optional<QByteArray> old;
+};
+
+// Starts that connect and say nothing are dropped in time for the next; what a
+// crash left never blocks a start; another user's request is dropped unread (as root).
+TEST(SingleInstance, ASecondStartHandsItsTokenAndFileToTheFirstAndEnds) {
+    testing::TempDir dir;
+    std::ofstream(dir.File("copy.socket")) << "left by a crash";
+    SingleInstance first(dir.Path(), "copy");
+    ASSERT_TRUE(first.Claim({}));
+    QSignalSpy tokens(&first, &SingleInstance::activationRequested), files(&first, &SingleInstance::openRequested);
+    std::vector<int> silent;
+    for (int i = 0; i < SingleInstance::kMaxConnections + 2; ++i) silent.push_back(ConnectTo(AddressOf(first.SocketPath())));
+    EXPECT_FALSE(SingleInstance(dir.Path(), "copy").Claim({"token-1", "/tmp/caf\xe9\nmeeting.dat"}));  // a name is bytes, any bytes
+    EXPECT_TRUE(tokens.wait(8000));
+    EXPECT_EQ(std::tuple(tokens.at(0).at(0).toByteArray(), files.value(0).value(0).value<fs::path>()),
+              std::tuple("token-1", "/tmp/caf\xe9\nmeeting.dat"));
+    for (int fd : silent) ::close(fd);
+    if (::geteuid() == 0) {
+        ::chmod(dir.Path().c_str(), 0711);  // opened only so that the other user reaches the socket at all
+        ::chmod(first.SocketPath().c_str(), 0666);
+        const std::string message = *EncodeStartRequest({"foreign", fs::path("/tmp/foreign.dat")});
+        const sockaddr_un address = AddressOf(first.SocketPath());
+        testing::Child intruder = testing::Child::Fork([&] {
+            const int fd = ::setuid(kNobody) == 0 ? ConnectTo(address) : -1;
+            return fd >= 0 && ::send(fd, message.data(), message.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(message.size()) ? 0 : 1;
+        });
+        const auto status = intruder.Wait(std::chrono::seconds(10));
+        EXPECT_EQ(status ? testing::ExitCode(*status) : -1, 0) << "the other user did not reach the socket";
+        ::chmod(dir.Path().c_str(), 0700);
+        EXPECT_FALSE(SingleInstance(dir.Path(), "copy").Claim({"ours", std::nullopt}));
+        EXPECT_TRUE(tokens.wait());
+        EXPECT_FALSE(tokens.wait(1000));  // a foreign token would come within the second
+        EXPECT_EQ(std::tuple(tokens.size(), tokens.at(1).at(0).toByteArray(), files.size()), std::tuple(2, "ours", 1));
+    }
+    // Every spelling of a data folder names one copy, and another folder another.
+    const std::string name = SingleInstance::NameFor(dir.File("data"));  // made, so that it has a canonical name
+    fs::create_directory_symlink(dir.File("data"), dir.File("link"));
+    EXPECT_EQ(SingleInstance::NameFor(dir.Path().string() + "//link/../data/"), name);
+    EXPECT_NE(SingleInstance::NameFor(dir.File("other")), name);
+}
+
+TEST(SingleInstance, LockAndSocketLiveOnlyInAFolderNoOtherUserCanEnter) {
+    // XDG_RUNTIME_DIR: unset, "run" (made with `mode`, another user's when `theirs`), "link" to it, or relative;
+    // whether our folder in the temporary one stands open to anyone; the folder expected: "run", "own" or none.
+    const std::tuple<std::string, mode_t, bool, bool, std::string> rows[] = {
+        {"run", 0700, false, false, "run"}, {"run", 0777, false, false, "own"}, {"run", 0750, false, false, "own"},
+        {"relative", 0700, false, false, "own"}, {"link", 0700, false, false, "own"}, {"run", 0700, true, false, "own"},
+        {"", 0700, false, false, "own"}, {"", 0700, false, true, ""}};
+    for (const auto& [runtime, mode, theirs, ownOpen, expected] : rows) {
+        if (theirs && ::geteuid() != 0) continue;
+        SCOPED_TRACE(runtime + " " + std::to_string(mode) + (theirs ? " theirs" : "") + (ownOpen ? " open" : ""));
+        testing::TempDir scratch;
+        const fs::path temp = scratch.File("tmp"), own = temp / ("palabrum-" + std::to_string(::getuid())), run = scratch.File("run");
+        fs::create_directories(ownOpen ? own : temp);
+        fs::create_directory(run);
+        fs::create_directory_symlink(run, scratch.File("link"));
+        EXPECT_EQ(::chmod(temp.c_str(), 01777) | ::chmod(run.c_str(), mode) | ::chown(run.c_str(), theirs ? kNobody : ::getuid(), -1), 0);
+        if (ownOpen) ::chmod(own.c_str(), 0777);
+        const ScopedEnv tmpdir("TMPDIR", temp.c_str()), xdg("XDG_RUNTIME_DIR", runtime.empty() ? nullptr
+                                                                   : runtime == "relative" ? "run" : scratch.File(runtime).c_str());
+        EXPECT_EQ(SingleInstance::TrustedFolder(), expected == "run" ? std::optional(run)
+                                                   : expected == "own" ? std::optional(own) : std::nullopt);
+        if (expected == "own") EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_all);
+    }
+}
+
+// `palabrum GAME` while a copy runs, even one in the task bar: it comes to the front and opens GAME.
+TEST_F(App, ASecondStartRaisesTheRunningCopyAndOpensItsGameThere) {
+    const ScopedEnv noToken("XDG_ACTIVATION_TOKEN", nullptr);
+    Program p(state(), {}, {}, true);
+    p.app.Document().SetMark(9, 1);
+    ASSERT_TRUE(p.app.Document().SaveDocumentFile(dir.File("meet\ning.dat")));
+    p.app.DoFileNew();
+    p.Frame().setWindowState(Qt::WindowMinimized);
+    {
+        const ScopedEnv token("XDG_ACTIVATION_TOKEN", "token-7");
+        EXPECT_FALSE(Program(state(), dir.File("meet\ning.dat"), {}, true).started);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return qgetenv("XDG_ACTIVATION_TOKEN") == "token-7"; }));
+    EXPECT_EQ(std::tuple(p.Frame().windowState() & Qt::WindowMinimized, p.Mark(9)), std::tuple(false, 1));
 }
 
 }  // namespace
 }  // namespace palabrum
+
+#include "app_test.moc"

@@ -1,46 +1,46 @@
-// A document with a scripted port and a real form view, sized as on the handheld.
+// A document with a scripted port and a real form view, sized as on the
+// handheld; pictures of widgets, one image pixel per logical pixel.
 #pragma once
 
-#include <QImage>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QPainter>
-#include <QString>
+#include <QTest>
 #include <ostream>
-#include <QWidget>
 
 #include "model/game_document.h"
 #include "tests/support/scripted_port.h"
 #include "tests/support/temp_dir.h"
 #include "views/form_view.h"
 
-// Failures show Qt strings as text.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace palabrum::testing {
 
-class GameWindow {
-public:
-    explicit GameWindow(int width = 240, int height = 268) : doc(port, dir.File("Palabrum.dat")), view(doc, port) {
+// Starts from `state`, a state file an earlier game left, when one is given.
+struct GameWindow {
+    explicit GameWindow(int width = 240, int height = 268, const std::filesystem::path& state = {})
+        : doc(port, state.empty() ? dir.File("Palabrum.dat") : state), view(doc, port) {
         port.doc = &doc;
         view.resize(width, height);
         view.show();
         doc.NewDocument();
     }
-
     TempDir dir;
     ScriptedPort port;
     CPalabrumDoc doc;
     CPalabrumView view;
 };
 
-// The widget drawn one image pixel per logical pixel.
+// The widget drawn, or what its paint handler draws, on a magenta ground so that unpainted pixels show.
 inline QImage Render(QWidget& widget) {
     QImage image(widget.size(), QImage::Format_RGB32);
     image.fill(Qt::magenta);
     widget.render(&image);
     return image;
 }
-
-// What a widget's paint handler draws, on a magenta ground so unpainted pixels show.
 template <class Widget>
 QImage PaintOf(Widget& widget) {
     QImage image(widget.size(), QImage::Format_RGB32);

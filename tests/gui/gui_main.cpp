@@ -1,5 +1,4 @@
-// GUI tests run headless: one offscreen QApplication for the whole run, with
-// settings kept in a folder of the run's own.
+// One offscreen QApplication for the whole run, with settings in a folder of the run's own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
