@@ -1,53 +1,52 @@
-// The board and the bingo pane: exact pixels, hits, presses, the flash and the
-// ripple, each turned by its timer alone however often the widget is painted.
+// The board on screen, with the flash and the bingo pane's ripple each turned by its timer alone,
+// and on cards: dealt, laid out, worded in colours that read, and written.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
 #include <QWindow>
+#include <fstream>
+#include <numeric>
+#include <random>
+#include <set>
 
+#include "model/word_list.h"
 #include "tests/gui/gui_fixture.h"
 #include "views/board_window.h"
+#include "views/card_files.h"
+#include "views/card_painter.h"
+#include "views/contrast.h"
 #include "views/status_pane.h"
 
 namespace palabrum {
 namespace {
 
-const QRgb kWhite = qRgb(255, 255, 255), kBlack = qRgb(0, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255), kBlack = qRgb(0, 0, 0), kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255);
 
 class Board : public ::testing::Test {
 protected:
     Board() { board().resize(113, 113); }
     UIBoard& board() { return *w.view.Board(); }
     QString Word() { return w.view.WordLabel()->text(); }
-    void MarkRow0() {
-        for (int s = 0; s < 5; ++s) w.doc.SetMark(s, 1);
-    }
+    void MarkRow0() { w.doc.SetMarks(std::vector<std::int32_t>{0, 1, 2, 3, 4}); }
     testing::GameWindow w;
 };
 
-// At side 113 the pitch is 22: lines on 1, 23, ..., 111, and a mark fills 3 to 21 of its pitch.
-TEST_F(Board, GridAndMarksCoverExactlyTheirPixelsInTheBoardColour) {
+// Pitch 22: lines on 1, 23, ..., 111, a mark on 3 to 21 of its pitch; the strip past the squares hits none.
+TEST_F(Board, GridMarksAndHitsCoverExactlyTheirPixels) {
     w.doc.Options().m_boardColor = 0x00FF0000;  // blue, as 0x00BBGGRR
     w.doc.SetMarks(std::vector<std::int32_t>{0, 24});
     const QImage image = testing::PaintOf(board());
     const auto line = [](int v, int across) { return v % 22 == 1 && across >= 1 && across <= 111; };
     const auto fill = [](int x, int y, int at) { return x >= at && x <= at + 18 && y >= at && y <= at + 18; };
     for (int y = 0; y < 113; ++y)
-        for (int x = 0; x < 113; ++x) {
-            const bool blue = line(y, x) || line(x, y) || fill(x, y, 3) || fill(x, y, 91);
-            ASSERT_EQ(image.pixel(x, y), blue ? qRgb(0, 0, 255) : kWhite) << x << "," << y;
-        }
-}
-
-TEST_F(Board, PointsMapToSquaresRowByRowAndTheEdgeStripToNone) {
-    const std::pair<QPoint, int> hits[] = {{{0, 0}, 0},     {{65, 30}, 7},  {{109, 109}, 24}, {{110, 50}, -1},
-                                           {{50, 110}, -1}, {{112, 5}, -1}, {{-1, 5}, -1}};
-    for (const auto& [p, square] : hits) EXPECT_EQ(board().SquareFromPoint(p), square) << p.x() << "," << p.y();
-    board().resize(4, 4);  // no pitch: no square, and no division by zero
-    EXPECT_EQ(board().SquareFromPoint({1, 1}), -1);
-    testing::PaintOf(board());
+        for (int x = 0; x < 113; ++x)
+            ASSERT_EQ(image.pixel(x, y), line(y, x) || line(x, y) || fill(x, y, 3) || fill(x, y, 91) ? kBlue : kWhite) << x << "," << y;
+    for (const auto& [p, square] : {std::pair(QPoint(0, 0), 0), {{65, 30}, 7}, {{109, 109}, 24}, {{110, 50}, -1}, {{50, 110}, -1}, {{-1, 5}, -1}})
+        EXPECT_EQ(board().SquareFromPoint(p), square) << p.x() << "," << p.y();
 }
 
 // The real sequence of a double click: press, release, double click, release.
@@ -56,7 +55,6 @@ TEST_F(Board, APressOrARestShowsTheWordAndADoubleClickTogglesTheMarkAndTheList) 
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     const QPoint square7 = board().mapTo(w.view.window(), QPoint(65, 30));
     QTest::mousePress(window, Qt::LeftButton, {}, square7);
-    board().OnMouseMove(Qt::LeftButton);  // dragging keeps the word
     EXPECT_EQ(Word(), "refocus");
     QTest::mouseRelease(window, Qt::LeftButton, {}, square7);
     EXPECT_EQ(Word(), "");
@@ -69,38 +67,33 @@ TEST_F(Board, APressOrARestShowsTheWordAndADoubleClickTogglesTheMarkAndTheList) 
     EXPECT_EQ(std::pair(board().HoverTimer().interval(), board().IsHoverTimerActive()), std::pair(1000, true));
     QCursor::setPos(board().mapToGlobal(QPoint(100, 10)));
     board().OnTimer(UIBoard::kHoverTimer);
-    EXPECT_EQ(std::pair(Word(), board().IsHoverTimerActive()), std::pair(QString("facilitate"), false));
-    // During a bingo neither a press nor a rest shows a word, but a double press still toggles.
-    MarkRow0();
-    const QString shown = Word();
+    EXPECT_EQ(Word(), "facilitate");
+    MarkRow0();  // during a bingo neither a press nor a rest shows a word, but a double press toggles
     board().OnLButtonDown({30, 30});
-    EXPECT_EQ(Word(), shown);
+    EXPECT_EQ(Word(), "facilitate");
     board().OnMouseMove(Qt::NoButton);
     EXPECT_FALSE(board().IsHoverTimerActive());
     board().OnLButtonDblClk({30, 5});
     board().OnMouseMove(Qt::NoButton);
-    EXPECT_EQ(std::tuple(w.doc.IsBingo(), board().IsHoverTimerActive(), Word()), std::tuple(false, true, QString()));
+    EXPECT_EQ(std::pair(w.doc.IsBingo(), board().IsHoverTimerActive()), std::pair(false, true));
 }
 
-// The anti-diagonal and square 0 off it; paints in between (an expose, a focus change) see the same phase.
+// The anti-diagonal and square 0 off it; paints in between (an expose, a focus change) keep the phase.
 TEST_F(Board, TheWinningLineAloneFlashesTwiceASecondMarksFirstUntilTheBingoEnds) {
     w.doc.SetMarks(std::vector<std::int32_t>{4, 8, 12, 16, 20, 0});
     EXPECT_EQ(std::pair(board().FlashTimer().interval(), board().FlashTimer().isActive()), std::pair(500, true));
     for (int tick = 0; tick < 5; ++tick, board().OnTimer(UIBoard::kFlashTimer)) {
+        testing::PaintOf(board());
+        const QImage image = testing::PaintOf(board());
         const QRgb line = tick % 2 == 0 ? kBlack : kWhite;
-        for (int paint = 0; paint < 3; ++paint) {
-            const QImage image = testing::PaintOf(board());
-            EXPECT_EQ(std::tuple(image.pixel(98, 10), image.pixel(55, 55), image.pixel(10, 10)), std::tuple(line, line, kBlack))
-                << "tick " << tick;
-        }
+        EXPECT_EQ(std::tuple(image.pixel(98, 10), image.pixel(55, 55), image.pixel(10, 10)), std::tuple(line, line, kBlack)) << tick;
     }
     w.doc.SetMark(8, 0);  // in the blank phase, the bingo ends: every mark steady again
     EXPECT_EQ(std::pair(board().FlashTimer().isActive(), testing::PaintOf(board()).pixel(98, 10)), std::pair(false, kBlack));
 }
 
-// Rings 7 pixels apart every 200 ms, around the picture a bingo takes over
-// when chosen before it; a blank tick once the rings have reached the pane's
-// edge twice, and over again; a resize starts over around the moved picture.
+// Rings 7 pixels apart every 200 ms round a picture chosen before the bingo; a blank tick once they
+// have reached the pane's edge twice, and over again; a resize starts over round the moved picture.
 TEST_F(Board, ThePaneRipplesOutFromThePictureAndCyclesUntilTheBingoEnds) {
     auto picture = std::make_unique<Picture>();
     picture->pixels.fill(0xFFFF0000u);
@@ -108,15 +101,15 @@ TEST_F(Board, ThePaneRipplesOutFromThePictureAndCyclesUntilTheBingoEnds) {
     w.doc.UpdateAllViews({DocumentChange::Kind::kOptionsChanged});
     MarkRow0();
     StatusPane& pane = *w.view.Pane();
-    const auto rings = [&] {
+    const auto rings = [&] {  // the black pixels along the middle row up to the picture's left column
         const QImage image = testing::PaintOf(pane);
-        std::vector<int> lefts;  // of the black runs along the middle row, left of the picture
-        for (int x = 0; x < image.width() / 2 - 20; ++x) if (image.pixel(x, image.height() / 2) == kBlack) lefts.push_back(x);
-        return lefts;
+        std::vector<int> black;
+        for (int x = 0; x <= image.width() / 2 - 20; ++x) if (image.pixel(x, image.height() / 2) == kBlack) black.push_back(x);
+        return black;
     };
     const std::pair<int, std::vector<std::vector<int>>> sides[] = {
         {113, {{}, {29}, {22, 29}, {15, 22, 29}, {8, 15, 22, 29}, {1, 8, 15, 22, 29}, {0, 1, 8, 15, 22, 29}, {}, {}, {29}}},
-        {60, {{}, {3}, {0, 3}, {}, {}, {3}, {0, 3}, {}}}};
+        {60, {{}, {3}, {0, 3}, {}, {}, {3}, {0, 3}, {}, {}, {3}}}};
     for (const auto& [side, expected] : sides) {
         pane.resize(side, side);
         EXPECT_EQ(std::tuple(pane.RippleTimer().interval(), pane.RippleTimer().isActive(), rings()), std::tuple(200, true, std::vector<int>{}));
@@ -126,17 +119,122 @@ TEST_F(Board, ThePaneRipplesOutFromThePictureAndCyclesUntilTheBingoEnds) {
             EXPECT_EQ(rings(), expected[tick]) << "side " << side << ", tick " << tick + 1;
         }
     }
-    EXPECT_TRUE(w.doc.PendingPicture().IsEmpty());
-    const QRgb red = qRgb(255, 0, 0);
-    pane.resize(113, 113);
-    for (int tick = 0; tick < 3; ++tick) pane.OnTimer();
-    const QImage image = testing::PaintOf(pane);  // the picture at 36 to 75, the first ring's right side on 82
-    EXPECT_EQ(std::tuple(image.pixel(35, 35), image.pixel(36, 36), image.pixel(75, 75), image.pixel(76, 76), image.pixel(82, 40), image.pixel(83, 40)),
-              std::tuple(kWhite, red, red, kWhite, kBlack, kWhite));
-    pane.resize(60, 60);
-    EXPECT_EQ(std::tuple(pane.RingCount(), testing::PaintOf(pane).pixel(10, 10), testing::PaintOf(pane).pixel(49, 49)), std::tuple(0, red, red));
+    const QImage image = testing::PaintOf(pane);  // the picture on 10 to 49, the first ring's right side on 56
+    EXPECT_EQ(std::tuple(w.doc.PendingPicture().IsEmpty(), image.pixel(10, 49), image.pixel(49, 10), image.pixel(50, 30), image.pixel(56, 30)),
+              std::tuple(true, kRed, kRed, kWhite, kBlack));
     w.doc.SetMark(2, 0);
     EXPECT_EQ(std::pair(pane.RippleTimer().isActive(), pane.isVisibleTo(&w.view)), std::pair(false, false));
+}
+
+QByteArray ReadAll(const std::filesystem::path& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The writer keeps object dictionaries in plain text: each "/Type /Page" but "/Type /Pages" is a page.
+qsizetype PdfPages(const QByteArray& pdf) { return pdf.count("/Type /Page") - pdf.count("/Type /Pages"); }
+
+QString Refusal(const std::filesystem::path& file, const QString& why) {
+    return why.isEmpty() ? QString() : "Could not write " + QString::fromStdString(file) + ": " + why;
+}
+
+// Cards are different orders of every word; a run prints a page each, or is refused leaving the file alone.
+TEST(Cards, APrintRunDealsDifferentCardsOnePageEachOrLeavesTheFileAlone) {
+    const auto inOrder = [n = 0u]() mutable -> std::uint32_t { return n++ % kSquares; };
+    const auto twiceThenReversed = [n = 0u]() mutable -> std::uint32_t { return n < 50 ? n++ % kSquares : 24 - n++ % kSquares; };
+    const auto cards = DealCards(30, std::minstd_rand(2024));
+    WordOrder first, last;
+    std::iota(first.begin(), first.end(), 0);
+    std::reverse_copy(first.begin(), first.end(), last.begin());
+    EXPECT_EQ(std::set(cards.begin(), cards.end()).size(), 30u);
+    for (const WordOrder& order : cards) EXPECT_TRUE(std::is_permutation(order.begin(), order.end(), first.begin()));
+    EXPECT_EQ(DealCards(2, twiceThenReversed), (std::vector{first, last}));
+
+    testing::TempDir dir;
+    std::ofstream(dir.File("cards.pdf")) << "the last run";
+    std::ofstream(dir.File("plain")) << "not a folder";  // nothing under it can be made, even by the superuser
+    const std::vector<std::u16string> all = BuiltInWordList(), few(all.begin() + 1, all.end());
+    struct Case { std::vector<std::u16string> words; int count; RandomSource random; const char* file; QString why; };
+    for (const Case& c : {Case{few, 1, inOrder, "cards.pdf", "a card needs 25 words, not 24."},
+                          Case{all, 1, {}, "cards.pdf", "there is no random source to deal with."},
+                          Case{all, 2, inOrder, "cards.pdf", "the random source keeps repeating the same deals."},
+                          Case{all, 0, inOrder, "cards.pdf", "a print run is 1 to 99 cards, not 0."},
+                          Case{all, 100, inOrder, "cards.pdf", "a print run is 1 to 99 cards, not 100."},
+                          Case{all, 1, inOrder, "plain/cards.pdf", "Not a directory."},
+                          Case{all, 1, inOrder, "cards.pdf", ""}, Case{all, 99, std::minstd_rand(11), "cards.pdf", ""}}) {
+        QString error;
+        EXPECT_EQ(PrintCards(c.words, c.count, c.random, dir.File(c.file), &error), c.why.isEmpty()) << c.count;
+        EXPECT_EQ(std::tuple(error, PdfPages(ReadAll(dir.File("cards.pdf")))), std::tuple(Refusal(dir.File(c.file), c.why), c.why.isEmpty() ? c.count : 0));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
+    }
+}
+
+// Whole units, squares in reading order, words clear of the sides at the largest size that fits them
+// whole, else broken anywhere; too wide even at the floor (every glyph as wide as it gets): at the floor.
+TEST(Cards, LayOutOnWholeUnitsWithWordsAsLargeAsTheyFit) {
+    struct Case { QSizeF page; QRectF title, firstSquare; double pitch, line; QRectF text; FontSizes sizes; };
+    for (const Case& c : {Case{{1000, 1100}, {69, 61, 862, 112}, {71, 177, 170, 170}, 172, 2, {82.9, 188.9, 146.2, 146.2}, {24, 10}},
+                          Case{{9921, 14031}, {612, 2085, 8697, 1131}, {629, 3250, 1719, 1719}, 1736, 17,  // an A4 PDF
+                               {749.33, 3370.33, 1478.34, 1478.34}, {245, 101}}}) {
+        const CardLayout l = LayOutCard(c.page);
+        const QRectF square = SquareRectOnCard(l, 0);
+        EXPECT_EQ(std::tuple(l.title, square, l.pitch, l.line), std::tuple(c.title, c.firstSquare, c.pitch, c.line));
+        EXPECT_EQ(SquareRectOnCard(l, 23), c.firstSquare.translated(3 * c.pitch, 4 * c.pitch)) << "row 4, column 3";
+        EXPECT_EQ(std::pair(TextAreaOfSquare(square), WordSizesOfSquare(square)), std::pair(c.text, c.sizes));
+    }
+    const QRectF area(0, 0, 146.2, 146.2);
+    const int whole = Qt::TextWordWrap, anywhere = Qt::TextWordWrap | Qt::TextWrapAnywhere;
+    const std::tuple<QString, int, int, bool> words[] = {{"vision", 24, whole, true}, {QString("leverage ").repeated(12), 0, whole, true},
+                                                         {QString("abcdefghij").repeated(3), 0, anywhere, true}, {QString(240, u'W'), 15, anywhere, false}};
+    for (const auto& [word, size, wrap, fits] : words) {
+        const WordFit fit = FitWords({word}, area, {24, 15}, QFont());
+        const bool inside = area.contains(QFontMetricsF(fit.font).boundingRect(area, fit.flags, word));
+        EXPECT_EQ(std::tuple(fit.flags, fit.fits, inside, size ? fit.font.pixelSize() : 0), std::tuple(Qt::AlignCenter | wrap, fits, fits, size))
+            << word.left(20).toStdString() << " at " << fit.font.pixelSize();
+    }
+}
+
+// Words in black or white, whichever reads better; a bingo frame red, or blue on a reddish fill. Marks in
+// the board colour (0x00BBGGRR), the line's squares (listed first) framed; no read-only file replaced.
+TEST(Cards, TheExportedBoardShowsMarksInColoursThatStandApartAndFramesTheBingoLine) {
+    const QColor black(Qt::black), white(Qt::white), red(214, 0, 28), blue(0, 84, 214);
+    for (const auto& [fill, text, frame] : {std::tuple(QColor(Qt::red), black, blue),  // 4.0:1 with white, 5.3:1 with black
+                                            {QColor(200, 30, 40), white, blue}, {QColor(128, 128, 128), black, red},
+                                            {QColor(Qt::blue), white, red}, {QColor(255, 255, 0), black, red}, {black, white, red}}) {
+        EXPECT_EQ(std::pair(TextColorOn(fill), BingoFrameColor(fill)), std::pair(text, frame)) << fill.name().toStdString();
+        EXPECT_GE(ContrastRatio(text, fill), 4.5);
+    }
+    const CardLayout layout = LayOutCard(QSizeF(kExportImageSize));
+    struct Case { unsigned color; QRgb fill; std::vector<int> marks; int line; };
+    for (const Case& c : {Case{0x0000FFFF, qRgb(255, 255, 0), {0, 12}, 0}, Case{0x00FF0000, kBlue, {10, 11, 12, 13, 14, 0}, 5},
+                          Case{0x00FF0000, kBlue, {2, 7, 12, 17, 22, 0}, 5}, Case{0x00FF0000, kBlue, {0, 6, 12, 18, 24, 4}, 5},
+                          Case{0x00FF0000, kBlue, {4, 8, 12, 16, 20, 0}, 5}}) {
+        testing::GameWindow g;
+        g.doc.Options().m_boardColor = c.color;
+        g.doc.SetMarks(std::vector<std::int32_t>(c.marks.begin(), c.marks.end()));
+        ASSERT_TRUE(ExportCard(g.doc, g.dir.File("board.png"), nullptr));
+        const QImage image(QString::fromStdString(g.dir.File("board.png")));
+        ASSERT_EQ(image.size(), kExportImageSize);
+        for (int s = 0; s < kSquares; ++s) {
+            const auto at = std::find(c.marks.begin(), c.marks.end(), s) - c.marks.begin();
+            const QRect square = SquareRectOnCard(layout, s).toRect(), area = TextAreaOfSquare(square).toRect();
+            const QRgb fill = at < std::ssize(c.marks) ? c.fill : kCardPaper;
+            EXPECT_EQ(std::pair(image.pixel(square.topLeft() + QPoint(1, 1)), image.pixel(area.topLeft() + QPoint(1, 1))),
+                      std::pair(at < c.line ? BingoFrameColor(QColor(c.fill)).rgb() : fill, fill)) << "square " << s;
+        }
+    }
+    testing::GameWindow g;
+    std::ofstream(g.dir.File("kept.png")) << "read-only";
+    std::filesystem::permissions(g.dir.File("kept.png"), std::filesystem::perms::owner_read);
+    for (const auto& [name, why] : {std::pair<std::string, QString>{"BOARD.PDF", ""}, {"board.PNG", ""},
+                                    {"board.png.txt", "the name must end in .png or .pdf."}, {"kept.png", "Permission denied."}}) {
+        QString error;
+        EXPECT_EQ(ExportCard(g.doc, g.dir.File(name), &error), why.isEmpty()) << name;
+        EXPECT_EQ(error, Refusal(g.dir.File(name), why));
+    }
+    EXPECT_EQ(std::tuple(PdfPages(ReadAll(g.dir.File("BOARD.PDF"))), QImage(QString::fromStdString(g.dir.File("board.PNG"))).size(),
+                         ReadAll(g.dir.File("kept.png"))),
+              std::tuple(1, kExportImageSize, QByteArray("read-only")));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// Child processes for tests: a program, or a forked copy of the test running
-// one function; waited for with a deadline, and killed and reaped if still
-// running when the handle goes.
+// Child processes for tests: a program, or a forked copy of the test running one function; waited
+// for with a deadline, and killed and reaped if still running when the handle goes.
 #pragma once
 
 #include <fcntl.h>
@@ -20,15 +19,15 @@ namespace palabrum::testing {
 
 class Child {
 public:
-    // Runs `body` in a forked copy of this process; its result is the exit
-    // status. In a test with threads, `body` may only make async-signal-safe calls.
+    // Runs `body` in a forked copy of this process, its result the exit status; where threads run,
+    // `body` may make async-signal-safe calls only.
     static Child Fork(const std::function<int()>& body) {
         const pid_t pid = ::fork();
         if (pid == 0) ::_exit(body());
         return Child(pid);
     }
-    // Runs argv[0] in this process's environment with its output in the files
-    // `out` and `err`, once it has read a byte from `gate` (-1: at once); 127 if it cannot.
+    // Runs argv[0] in this process's environment, its output to the files `out` and `err`, once it
+    // has read a byte from `gate` (-1: at once); 127 if it cannot.
     static Child Start(std::vector<std::string> argv, const std::string& out, const std::string& err, int gate = -1) {
         std::vector<char*> args;
         for (auto& arg : argv) args.push_back(arg.data());
@@ -47,19 +46,15 @@ public:
         if (Running()) ::kill(m_pid, SIGKILL), Wait(std::chrono::seconds(10));
     }
 
-    // Whether it still runs; an ended child is reaped here.
-    bool Running() {
-        int status = 0;
-        const pid_t got = m_pid > 0 && !m_status ? ::waitpid(m_pid, &status, WNOHANG) : -1;
-        if (got == m_pid) m_status = status;
-        return got == 0;
+    // The wait status once it has ended, waiting up to `limit` for that; an ended child is reaped here.
+    std::optional<int> Wait(std::chrono::milliseconds limit = {}) {
+        for (const auto end = std::chrono::steady_clock::now() + limit;; std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+            int status = 0;
+            if (m_pid > 0 && !m_status && ::waitpid(m_pid, &status, WNOHANG) == m_pid) m_status = status;
+            if (m_status || m_pid <= 0 || std::chrono::steady_clock::now() >= end) return m_status;
+        }
     }
-    // The wait status once it ended; nullopt while it runs past `limit`.
-    std::optional<int> Wait(std::chrono::milliseconds limit) {
-        for (const auto end = std::chrono::steady_clock::now() + limit; Running() && std::chrono::steady_clock::now() < end;)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        return m_status;
-    }
+    bool Running() { return m_pid > 0 && !Wait(); }
     std::optional<int> Status() const { return m_status; }
     void Signal(int signal) {
         if (Running()) ::kill(m_pid, signal);
@@ -72,7 +67,9 @@ private:
     std::optional<int> m_status;
 };
 
-// A wait status as one number: the exit code, or minus the signal that ended it.
-inline int ExitCode(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status); }
+// A wait status as one number: the exit code, minus the signal that ended it, or 256 while it runs.
+inline int ExitCode(std::optional<int> status) {
+    return !status ? 256 : WIFEXITED(*status) ? WEXITSTATUS(*status) : -WTERMSIG(*status);
+}
 
 }  // namespace palabrum::testing
