@@ -19,27 +19,25 @@ namespace {
 
 using testing::ShownBox;
 
-// Cells 15 pixels square and 18 apart, each colour a 9 pixel square 3 in; the
-// picked cell framed in black, none for a stored colour of no cell.
+// Cells 15 pixels square and 18 apart, each colour a 9 pixel square 3 in; only a plain left tap on a
+// cell picks it, framed in black then (and none framed for a stored colour of no cell).
 TEST(Swatch, ShowsSevenColoursAndOnlyAPlainTapOnACellPicksAndFramesOne) {
     const std::uint32_t values[] = {0x000000, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF};  // 0x00BBGGRR
-    const QRgb drawn[] = {qRgb(0, 0, 0),   qRgb(0, 0, 255),   qRgb(0, 255, 0),  qRgb(0, 255, 255),
-                          qRgb(255, 0, 0), qRgb(255, 0, 255), qRgb(255, 255, 0)};
+    const QRgb drawn[] = {qRgb(0, 0, 0), qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 0), qRgb(255, 0, 255), qRgb(255, 255, 0)};
     const Qt::MouseButtons left = Qt::LeftButton, both = left | Qt::RightButton;
     const std::tuple<QPoint, Qt::MouseButtons, Qt::KeyboardModifiers, int> taps[] = {  // and the cell picked since
-        {{15, 5}, left, {}, -1}, {{17, 5}, left, {}, -1}, {{40, 15}, left, {}, -1}, {{60, 7}, left, {}, 3}, {{72, 0}, left, {}, 4},
-        {{122, 14}, left, {}, 6}, {{0, 0}, left, {}, 0}, {{95, 5}, both, {}, 0}, {{95, 5}, left, Qt::ShiftModifier, 0},
-        {{122, 15}, left, {}, 0}, {{95, 5}, left, {}, 5}};
+        {{15, 5}, left, {}, -1}, {{40, 15}, left, {}, -1}, {{60, 7}, left, {}, 3}, {{72, 0}, left, {}, 4}, {{122, 14}, left, {}, 6},
+        {{0, 0}, left, {}, 0}, {{17, 5}, left, {}, 0}, {{95, 5}, both, {}, 0}, {{95, 5}, left, Qt::ShiftModifier, 0}};
     CColorWnd swatch;
     swatch.m_selectedColor = 0x808080;
     for (const auto& [at, buttons, modifiers, picked] : taps) {
         swatch.OnLButtonDown(at, buttons, modifiers);
-        EXPECT_EQ(swatch.m_selectedColor, picked < 0 ? 0x808080 : values[picked]) << at.x() << "," << at.y();
         const QImage image = testing::PaintOf(swatch);
         for (int cell = 0, x = 0; cell < 7; ++cell, x += 18) {
             const bool framed = image.pixel(x, 0) == drawn[0] && image.pixel(x + 14, 14) == drawn[0];
-            EXPECT_EQ(std::tuple(image.pixel(x + 3, 3), image.pixel(x + 11, 11), image.pixel(x + 12, 3) != drawn[cell], framed),
-                      std::tuple(drawn[cell], drawn[cell], true, cell == picked)) << at.x() << "," << at.y() << ": " << cell;
+            EXPECT_EQ(std::tuple(swatch.m_selectedColor, image.pixel(x + 3, 3), image.pixel(x + 11, 11), image.pixel(x + 12, 3) != drawn[cell], framed),
+                      std::tuple(picked < 0 ? 0x808080 : values[picked], drawn[cell], drawn[cell], true, cell == picked))
+                << at.x() << "," << at.y() << ": " << cell;
         }
     }
 }
@@ -72,22 +70,28 @@ protected:
     QImage preview;  // as the player last saw it
 };
 
+// Each built-in choice previews its own picture, pixel for pixel.
 TEST_F(OptionsDialog, OpensWithTheStoredOptionsThePreviewAndThePartsInPlace) {
-    w.doc.Options() = {kListTop, kBullPicture, 1, u"", 0x00FF00};
+    w.doc.Options() = {kListTop, kBingoPicture, 1, u"", 0x00FF00};
     const QComboBox& list = *Open().BingoMessageList();
     EXPECT_EQ(std::tuple(d->windowTitle(), list.itemText(0), list.itemText(1), list.itemText(2), list.count()),
               std::tuple(QString("Options"), QString("Bingo!"), QString("Bullsh#t!"), QString("Custom"), 3));
     EXPECT_EQ(std::tuple(list.currentIndex(), d->ListPositionList()->currentText(), d->RandomBoardBox()->isChecked(),
                          d->Swatch()->geometry(), d->Swatch()->m_selectedColor, d->LoadButton()->isVisibleTo(d.get())),
-              std::tuple(1, QString("Top"), true, QRect(79, 74, 123, 16), 0x00FF00u, false));
-    EXPECT_FALSE(Close(false));
-    PictureHolder bull;
-    LoadBuiltInPicture(kBullPictureId, bull);
-    int differing = 0;
-    for (int i = 0; i < 40 * 40; ++i) differing += preview.pixel(i % 40, i / 40) != (bull.Get()->pixels[i] | 0xFF000000u);
-    EXPECT_EQ(std::pair(differing, w.port.boxes.size()), std::pair(0, std::size_t{0}));
+              std::tuple(0, QString("Top"), true, QRect(79, 74, 123, 16), 0x00FF00u, false));
+    for (int id : {kBingoPictureId, kBullPictureId}) {
+        PictureHolder picture;
+        LoadBuiltInPicture(id, picture);
+        const QImage shown = testing::Render(*d).copy(COptionsDlg::kPreviewRect);
+        int differing = 0;
+        for (int i = 0; i < 40 * 40; ++i) differing += shown.pixel(i % 40, i / 40) != (picture.Get()->pixels[i] | 0xFF000000u);
+        EXPECT_EQ(differing, 0) << id;
+        d->BingoMessageList()->setCurrentIndex(kBullPicture), d->OnBingoMessagePicked();
+    }
+    EXPECT_TRUE(w.port.boxes.empty());
 }
 
+// A Load... cancelled, then one of a picture too tall, whose path is forgotten.
 TEST_F(OptionsDialog, AStoredCustomPictureThatIsGoneIsReportedAndOkIsRefusedUntilOneIsLoaded) {
     const auto gone = w.dir.File("gone.bmp").u16string();
     w.doc.Options() = {kListLeft, kCustomPicture, 0, gone, 0};
