@@ -1,153 +1,240 @@
-// The board's pixels, its hit test, presses, double presses and the flash.
+// The board on screen, with the flash and the bingo pane's ripple each turned by its timer alone,
+// and on cards: dealt, laid out, worded in colours that read, and written.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QTest>
 #include <QWindow>
+#include <fstream>
+#include <numeric>
+#include <random>
+#include <set>
 
+#include "model/word_list.h"
 #include "tests/gui/gui_fixture.h"
 #include "views/board_window.h"
+#include "views/card_files.h"
+#include "views/card_painter.h"
+#include "views/contrast.h"
+#include "views/status_pane.h"
 
 namespace palabrum {
 namespace {
 
-class BoardWindow : public ::testing::Test {
+const QRgb kWhite = qRgb(255, 255, 255), kBlack = qRgb(0, 0, 0), kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255);
+
+class Board : public ::testing::Test {
 protected:
-    BoardWindow() { board().resize(113, 113); }
+    Board() { board().resize(113, 113); }
     UIBoard& board() { return *w.view.Board(); }
-    QImage Paint() { return testing::PaintOf(board()); }
-    void MarkRow0() {
-        for (int s = 0; s < 5; ++s) w.doc.SetMark(s, 1);
-    }
+    QString Word() { return w.view.WordLabel()->text(); }
+    void MarkRow0() { w.doc.SetMarks(std::vector<std::int32_t>{0, 1, 2, 3, 4}); }
     testing::GameWindow w;
 };
 
-const QRgb kWhite = qRgb(255, 255, 255);
+// Pitch 22: lines on 1, 23, ..., 111, a mark on 3 to 21 of its pitch; the strip past the squares hits none.
+TEST_F(Board, GridMarksAndHitsCoverExactlyTheirPixels) {
+    w.doc.Options().m_boardColor = 0x00FF0000;  // blue, as 0x00BBGGRR
+    w.doc.SetMarks(std::vector<std::int32_t>{0, 24});
+    const QImage image = testing::PaintOf(board());
+    const auto line = [](int v, int across) { return v % 22 == 1 && across >= 1 && across <= 111; };
+    const auto fill = [](int x, int y, int at) { return x >= at && x <= at + 18 && y >= at && y <= at + 18; };
+    for (int y = 0; y < 113; ++y)
+        for (int x = 0; x < 113; ++x)
+            ASSERT_EQ(image.pixel(x, y), line(y, x) || line(x, y) || fill(x, y, 3) || fill(x, y, 91) ? kBlue : kWhite) << x << "," << y;
+    for (const auto& [p, square] : {std::pair(QPoint(0, 0), 0), {{65, 30}, 7}, {{109, 109}, 24}, {{110, 50}, -1}, {{50, 110}, -1}, {{-1, 5}, -1}})
+        EXPECT_EQ(board().SquareFromPoint(p), square) << p.x() << "," << p.y();
+}
 
-TEST_F(BoardWindow, GridAndMarksCoverExactlyTheirPixelsAtSide113) {
-    w.doc.Options().m_boardColor = 0x00FF0000;  // blue
-    const QRgb blue = qRgb(0, 0, 255);
-    w.doc.SetMark(0, 1);
-    w.doc.SetMark(24, 1);
-    const QImage image = Paint();
-    const int lines[] = {1, 23, 45, 67, 89, 111};
-    for (int y = 0; y < 113; ++y) {
-        for (int x = 0; x < 113; ++x) {
-            const bool onLine = (std::find(std::begin(lines), std::end(lines), y) != std::end(lines) && x >= 1 && x <= 111) ||
-                                (std::find(std::begin(lines), std::end(lines), x) != std::end(lines) && y >= 1 && y <= 111);
-            const bool inSquare0 = x >= 3 && x <= 21 && y >= 3 && y <= 21;
-            const bool inSquare24 = x >= 91 && x <= 109 && y >= 91 && y <= 109;
-            const QRgb expected = onLine || inSquare0 || inSquare24 ? blue : kWhite;
-            ASSERT_EQ(image.pixel(x, y), expected) << "at " << x << "," << y;
-        }
+// The real sequence of a double click: press, release, double click, release.
+TEST_F(Board, APressOrARestShowsTheWordAndADoubleClickTogglesTheMarkAndTheList) {
+    QWindow* window = w.view.window()->windowHandle();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const QPoint square7 = board().mapTo(w.view.window(), QPoint(65, 30));
+    QTest::mousePress(window, Qt::LeftButton, {}, square7);
+    EXPECT_EQ(Word(), "refocus");
+    QTest::mouseRelease(window, Qt::LeftButton, {}, square7);
+    EXPECT_EQ(Word(), "");
+    const QListWidgetItem* item = w.view.WordList()->item(w.view.FindListItem(7));
+    for (int mark : {1, 0}) {
+        QTest::mouseDClick(window, Qt::LeftButton, {}, square7);
+        EXPECT_EQ(std::pair(int(w.doc.GetMark(7)), item->isSelected()), std::pair(mark, mark == 1));
     }
-}
-
-TEST_F(BoardWindow, PointsMapToSquaresAndTheEdgeStripToNone) {
-    EXPECT_EQ(board().SquareFromPoint({0, 0}), 0);
-    EXPECT_EQ(board().SquareFromPoint({109, 109}), 24);
-    EXPECT_EQ(board().SquareFromPoint({65, 30}), 7);
-    for (int edge = 110; edge <= 112; ++edge) {
-        EXPECT_EQ(board().SquareFromPoint({edge, 50}), -1);
-        EXPECT_EQ(board().SquareFromPoint({50, edge}), -1);
-    }
-    board().resize(4, 4);  // no pitch: no square, and no division by zero
-    EXPECT_EQ(board().SquareFromPoint({1, 1}), -1);
-    Paint();
-}
-
-TEST_F(BoardWindow, APressShowsTheWordUntilTheRelease) {
-    board().OnLButtonDown({65, 30});
-    EXPECT_EQ(w.view.WordLabel()->text(), QStringLiteral("refocus"));
-    board().OnMouseMove(Qt::LeftButton);  // dragging keeps it
-    EXPECT_EQ(w.view.WordLabel()->text(), QStringLiteral("refocus"));
-    board().OnLButtonUp();
-    EXPECT_TRUE(w.view.WordLabel()->text().isEmpty());
-
-    board().OnLButtonDown({111, 5});  // the edge strip: no word
-    EXPECT_TRUE(w.view.WordLabel()->text().isEmpty());
-}
-
-TEST_F(BoardWindow, DoublePressTogglesTheMarkAndTheListFollows) {
-    board().OnLButtonDblClk({65, 30});
-    EXPECT_EQ(w.doc.GetMark(7), 1);
-    const int item = w.view.FindListItem(7);
-    ASSERT_GE(item, 0);
-    EXPECT_TRUE(w.view.WordList()->item(item)->isSelected());
-    board().OnLButtonDblClk({65, 30});
-    EXPECT_EQ(w.doc.GetMark(7), 0);
-    EXPECT_FALSE(w.view.WordList()->item(item)->isSelected());
-
-    board().OnLButtonDblClk({112, 112});  // no square, no change
-    for (int s = 0; s < kSquares; ++s) EXPECT_EQ(w.doc.GetMark(s), 0);
-}
-
-TEST_F(BoardWindow, DuringABingoPressesShowNothingButDoublePressesStillToggle) {
-    MarkRow0();
+    board().OnMouseMove(Qt::NoButton);  // a second's rest shows the word under the pointer
+    EXPECT_EQ(std::pair(board().HoverTimer().interval(), board().IsHoverTimerActive()), std::pair(1000, true));
+    QCursor::setPos(board().mapToGlobal(QPoint(100, 10)));
+    board().OnTimer(UIBoard::kHoverTimer);
+    EXPECT_EQ(Word(), "facilitate");
+    MarkRow0();  // during a bingo neither a press nor a rest shows a word, but a double press toggles
     board().OnLButtonDown({30, 30});
-    EXPECT_NE(w.view.WordLabel()->text(), QStringLiteral("best practices"));
+    EXPECT_EQ(Word(), "facilitate");
     board().OnMouseMove(Qt::NoButton);
     EXPECT_FALSE(board().IsHoverTimerActive());
     board().OnLButtonDblClk({30, 5});
-    EXPECT_FALSE(w.doc.IsBingo());
     board().OnMouseMove(Qt::NoButton);
-    EXPECT_TRUE(board().IsHoverTimerActive());
+    EXPECT_EQ(std::pair(w.doc.IsBingo(), board().IsHoverTimerActive()), std::pair(false, true));
 }
 
-// The timer alone turns the phase: paints forced in between (an expose, a
-// focus change) see the same phase.
-TEST_F(BoardWindow, TheWinningLineFlashesTwiceASecondAndOnlyIt) {
-    // The anti-diagonal, and square 0 marked off the line.
+// The anti-diagonal and square 0 off it; paints in between (an expose, a focus change) keep the phase.
+TEST_F(Board, TheWinningLineAloneFlashesTwiceASecondMarksFirstUntilTheBingoEnds) {
     w.doc.SetMarks(std::vector<std::int32_t>{4, 8, 12, 16, 20, 0});
-    ASSERT_TRUE(w.doc.IsBingo());
-    EXPECT_TRUE(board().IsFlashing());
-    EXPECT_EQ(board().FlashTimer().interval(), 500);
-    EXPECT_TRUE(board().FlashTimer().isActive());
-    const QPoint square4(4 * 22 + 10, 10), square0(10, 10), square12(55, 55);
-    const QRgb black = qRgb(0, 0, 0);
-    for (int tick = 0; tick < 4; ++tick) {
-        SCOPED_TRACE(tick);
-        const bool shown = tick % 2 == 0;  // marks first, then white
-        for (int paint = 0; paint < 3; ++paint) {
-            const QImage image = Paint();
-            EXPECT_EQ(image.pixel(square4), shown ? black : kWhite);
-            EXPECT_EQ(image.pixel(square12), shown ? black : kWhite);
-            EXPECT_EQ(image.pixel(square0), black);  // marked, not on the line
-        }
-        board().OnTimer(UIBoard::kFlashTimer);
+    EXPECT_EQ(std::pair(board().FlashTimer().interval(), board().FlashTimer().isActive()), std::pair(500, true));
+    for (int tick = 0; tick < 5; ++tick, board().OnTimer(UIBoard::kFlashTimer)) {
+        testing::PaintOf(board());
+        const QImage image = testing::PaintOf(board());
+        const QRgb line = tick % 2 == 0 ? kBlack : kWhite;
+        EXPECT_EQ(std::tuple(image.pixel(98, 10), image.pixel(55, 55), image.pixel(10, 10)), std::tuple(line, line, kBlack)) << tick;
     }
-    board().OnTimer(UIBoard::kFlashTimer);  // the white phase
-    w.doc.SetMark(8, 0);  // the bingo ends: every mark steady again
-    EXPECT_FALSE(board().IsFlashing());
-    EXPECT_FALSE(board().FlashTimer().isActive());
-    EXPECT_EQ(Paint().pixel(square4), black);
+    w.doc.SetMark(8, 0);  // in the blank phase, the bingo ends: every mark steady again
+    EXPECT_EQ(std::pair(board().FlashTimer().isActive(), testing::PaintOf(board()).pixel(98, 10)), std::pair(false, kBlack));
 }
 
-TEST_F(BoardWindow, ARestingPointerShowsItsSquaresWordAfterTheHoverTimer) {
-    board().OnMouseMove(Qt::NoButton);
-    ASSERT_TRUE(board().IsHoverTimerActive());
-    QCursor::setPos(board().mapToGlobal(QPoint(100, 10)));
-    board().OnTimer(UIBoard::kHoverTimer);
-    EXPECT_EQ(w.view.WordLabel()->text(), QStringLiteral("facilitate"));
-    EXPECT_FALSE(board().IsHoverTimerActive());
-    board().OnMouseMove(Qt::NoButton);  // moving on empties the label
-    EXPECT_TRUE(w.view.WordLabel()->text().isEmpty());
+// Rings 7 pixels apart every 200 ms round a picture chosen before the bingo; a blank tick once they
+// have reached the pane's edge twice, and over again; a resize starts over round the moved picture.
+TEST_F(Board, ThePaneRipplesOutFromThePictureAndCyclesUntilTheBingoEnds) {
+    auto picture = std::make_unique<Picture>();
+    picture->pixels.fill(0xFFFF0000u);
+    w.doc.PendingPicture().Give(std::move(picture));
+    w.doc.UpdateAllViews({DocumentChange::Kind::kOptionsChanged});
+    MarkRow0();
+    StatusPane& pane = *w.view.Pane();
+    const auto rings = [&] {  // the black pixels along the middle row up to the picture's left column
+        const QImage image = testing::PaintOf(pane);
+        std::vector<int> black;
+        for (int x = 0; x <= image.width() / 2 - 20; ++x) if (image.pixel(x, image.height() / 2) == kBlack) black.push_back(x);
+        return black;
+    };
+    const std::pair<int, std::vector<std::vector<int>>> sides[] = {
+        {113, {{}, {29}, {22, 29}, {15, 22, 29}, {8, 15, 22, 29}, {1, 8, 15, 22, 29}, {0, 1, 8, 15, 22, 29}, {}, {}, {29}}},
+        {60, {{}, {3}, {0, 3}, {}, {}, {3}, {0, 3}, {}, {}, {3}}}};
+    for (const auto& [side, expected] : sides) {
+        pane.resize(side, side);
+        EXPECT_EQ(std::tuple(pane.RippleTimer().interval(), pane.RippleTimer().isActive(), rings()), std::tuple(200, true, std::vector<int>{}));
+        for (std::size_t tick = 0; tick < expected.size(); ++tick) {
+            pane.OnTimer();
+            rings();  // another paint changes nothing
+            EXPECT_EQ(rings(), expected[tick]) << "side " << side << ", tick " << tick + 1;
+        }
+    }
+    const QImage image = testing::PaintOf(pane);  // the picture on 10 to 49, the first ring's right side on 56
+    EXPECT_EQ(std::tuple(w.doc.PendingPicture().IsEmpty(), image.pixel(10, 49), image.pixel(49, 10), image.pixel(50, 30), image.pixel(56, 30)),
+              std::tuple(true, kRed, kRed, kWhite, kBlack));
+    w.doc.SetMark(2, 0);
+    EXPECT_EQ(std::pair(pane.RippleTimer().isActive(), pane.isVisibleTo(&w.view)), std::pair(false, false));
 }
 
-// The real event sequence of a double click: press, release, double click, release.
-TEST_F(BoardWindow, ARealDoubleClickMarksAndAPressShowsTheWord) {
-    w.view.window()->resize(240, 268);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.view.window()));
-    QWindow* window = w.view.window()->windowHandle();
-    const QPoint square7 = board().mapTo(w.view.window(), QPoint(65, 30));
-    QTest::mousePress(window, Qt::LeftButton, {}, square7);
-    EXPECT_EQ(w.view.WordLabel()->text(), QStringLiteral("refocus"));
-    QTest::mouseRelease(window, Qt::LeftButton, {}, square7);
-    EXPECT_TRUE(w.view.WordLabel()->text().isEmpty());
-    QTest::mouseDClick(window, Qt::LeftButton, {}, square7);
-    EXPECT_EQ(w.doc.GetMark(7), 1);
+QByteArray ReadAll(const std::filesystem::path& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The writer keeps object dictionaries in plain text: each "/Type /Page" but "/Type /Pages" is a page.
+qsizetype PdfPages(const QByteArray& pdf) { return pdf.count("/Type /Page") - pdf.count("/Type /Pages"); }
+
+QString Refusal(const std::filesystem::path& file, const QString& why) {
+    return why.isEmpty() ? QString() : "Could not write " + QString::fromStdString(file) + ": " + why;
+}
+
+// Cards are different orders of every word; a run prints a page each, or is refused leaving the file alone.
+TEST(Cards, APrintRunDealsDifferentCardsOnePageEachOrLeavesTheFileAlone) {
+    const auto inOrder = [n = 0u]() mutable -> std::uint32_t { return n++ % kSquares; };
+    const auto twiceThenReversed = [n = 0u]() mutable -> std::uint32_t { return n < 50 ? n++ % kSquares : 24 - n++ % kSquares; };
+    const auto cards = DealCards(30, std::minstd_rand(2024));
+    WordOrder first, last;
+    std::iota(first.begin(), first.end(), 0);
+    std::reverse_copy(first.begin(), first.end(), last.begin());
+    EXPECT_EQ(std::set(cards.begin(), cards.end()).size(), 30u);
+    for (const WordOrder& order : cards) EXPECT_TRUE(std::is_permutation(order.begin(), order.end(), first.begin()));
+    EXPECT_EQ(DealCards(2, twiceThenReversed), (std::vector{first, last}));
+
+    testing::TempDir dir;
+    std::ofstream(dir.File("cards.pdf")) << "the last run";
+    std::ofstream(dir.File("plain")) << "not a folder";  // nothing under it can be made, even by the superuser
+    const std::vector<std::u16string> all = BuiltInWordList(), few(all.begin() + 1, all.end());
+    struct Case { std::vector<std::u16string> words; int count; RandomSource random; const char* file; QString why; };
+    for (const Case& c : {Case{few, 1, inOrder, "cards.pdf", "a card needs 25 words, not 24."},
+                          Case{all, 1, {}, "cards.pdf", "there is no random source to deal with."},
+                          Case{all, 2, inOrder, "cards.pdf", "the random source keeps repeating the same deals."},
+                          Case{all, 0, inOrder, "cards.pdf", "a print run is 1 to 99 cards, not 0."},
+                          Case{all, 100, inOrder, "cards.pdf", "a print run is 1 to 99 cards, not 100."},
+                          Case{all, 1, inOrder, "plain/cards.pdf", "Not a directory."},
+                          Case{all, 1, inOrder, "cards.pdf", ""}, Case{all, 99, std::minstd_rand(11), "cards.pdf", ""}}) {
+        QString error;
+        EXPECT_EQ(PrintCards(c.words, c.count, c.random, dir.File(c.file), &error), c.why.isEmpty()) << c.count;
+        EXPECT_EQ(std::tuple(error, PdfPages(ReadAll(dir.File("cards.pdf")))), std::tuple(Refusal(dir.File(c.file), c.why), c.why.isEmpty() ? c.count : 0));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
+    }
+}
+
+// Whole units, squares in reading order, words clear of the sides at the largest size that fits them
+// whole, else broken anywhere; too wide even at the floor (every glyph as wide as it gets): at the floor.
+TEST(Cards, LayOutOnWholeUnitsWithWordsAsLargeAsTheyFit) {
+    struct Case { QSizeF page; QRectF title, firstSquare; double pitch, line; QRectF text; FontSizes sizes; };
+    for (const Case& c : {Case{{1000, 1100}, {69, 61, 862, 112}, {71, 177, 170, 170}, 172, 2, {82.9, 188.9, 146.2, 146.2}, {24, 10}},
+                          Case{{9921, 14031}, {612, 2085, 8697, 1131}, {629, 3250, 1719, 1719}, 1736, 17,  // an A4 PDF
+                               {749.33, 3370.33, 1478.34, 1478.34}, {245, 101}}}) {
+        const CardLayout l = LayOutCard(c.page);
+        const QRectF square = SquareRectOnCard(l, 0);
+        EXPECT_EQ(std::tuple(l.title, square, l.pitch, l.line), std::tuple(c.title, c.firstSquare, c.pitch, c.line));
+        EXPECT_EQ(SquareRectOnCard(l, 23), c.firstSquare.translated(3 * c.pitch, 4 * c.pitch)) << "row 4, column 3";
+        EXPECT_EQ(std::pair(TextAreaOfSquare(square), WordSizesOfSquare(square)), std::pair(c.text, c.sizes));
+    }
+    const QRectF area(0, 0, 146.2, 146.2);
+    const int whole = Qt::TextWordWrap, anywhere = Qt::TextWordWrap | Qt::TextWrapAnywhere;
+    const std::tuple<QString, int, int, bool> words[] = {{"vision", 24, whole, true}, {QString("leverage ").repeated(12), 0, whole, true},
+                                                         {QString("abcdefghij").repeated(3), 0, anywhere, true}, {QString(240, u'W'), 15, anywhere, false}};
+    for (const auto& [word, size, wrap, fits] : words) {
+        const WordFit fit = FitWords({word}, area, {24, 15}, QFont());
+        const bool inside = area.contains(QFontMetricsF(fit.font).boundingRect(area, fit.flags, word));
+        EXPECT_EQ(std::tuple(fit.flags, fit.fits, inside, size ? fit.font.pixelSize() : 0), std::tuple(Qt::AlignCenter | wrap, fits, fits, size))
+            << word.left(20).toStdString() << " at " << fit.font.pixelSize();
+    }
+}
+
+// Words in black or white, whichever reads better; a bingo frame red, or blue on a reddish fill. Marks in
+// the board colour (0x00BBGGRR), the line's squares (listed first) framed; no read-only file replaced.
+TEST(Cards, TheExportedBoardShowsMarksInColoursThatStandApartAndFramesTheBingoLine) {
+    const QColor black(Qt::black), white(Qt::white), red(214, 0, 28), blue(0, 84, 214);
+    for (const auto& [fill, text, frame] : {std::tuple(QColor(Qt::red), black, blue),  // 4.0:1 with white, 5.3:1 with black
+                                            {QColor(200, 30, 40), white, blue}, {QColor(128, 128, 128), black, red},
+                                            {QColor(Qt::blue), white, red}, {QColor(255, 255, 0), black, red}, {black, white, red}}) {
+        EXPECT_EQ(std::pair(TextColorOn(fill), BingoFrameColor(fill)), std::pair(text, frame)) << fill.name().toStdString();
+        EXPECT_GE(ContrastRatio(text, fill), 4.5);
+    }
+    const CardLayout layout = LayOutCard(QSizeF(kExportImageSize));
+    struct Case { unsigned color; QRgb fill; std::vector<int> marks; int line; };
+    for (const Case& c : {Case{0x0000FFFF, qRgb(255, 255, 0), {0, 12}, 0}, Case{0x00FF0000, kBlue, {10, 11, 12, 13, 14, 0}, 5},
+                          Case{0x00FF0000, kBlue, {2, 7, 12, 17, 22, 0}, 5}, Case{0x00FF0000, kBlue, {0, 6, 12, 18, 24, 4}, 5},
+                          Case{0x00FF0000, kBlue, {4, 8, 12, 16, 20, 0}, 5}}) {
+        testing::GameWindow g;
+        g.doc.Options().m_boardColor = c.color;
+        g.doc.SetMarks(std::vector<std::int32_t>(c.marks.begin(), c.marks.end()));
+        ASSERT_TRUE(ExportCard(g.doc, g.dir.File("board.png"), nullptr));
+        const QImage image(QString::fromStdString(g.dir.File("board.png")));
+        ASSERT_EQ(image.size(), kExportImageSize);
+        for (int s = 0; s < kSquares; ++s) {
+            const auto at = std::find(c.marks.begin(), c.marks.end(), s) - c.marks.begin();
+            const QRect square = SquareRectOnCard(layout, s).toRect(), area = TextAreaOfSquare(square).toRect();
+            const QRgb fill = at < std::ssize(c.marks) ? c.fill : kCardPaper;
+            EXPECT_EQ(std::pair(image.pixel(square.topLeft() + QPoint(1, 1)), image.pixel(area.topLeft() + QPoint(1, 1))),
+                      std::pair(at < c.line ? BingoFrameColor(QColor(c.fill)).rgb() : fill, fill)) << "square " << s;
+        }
+    }
+    testing::GameWindow g;
+    std::ofstream(g.dir.File("kept.png")) << "read-only";
+    std::filesystem::permissions(g.dir.File("kept.png"), std::filesystem::perms::owner_read);
+    for (const auto& [name, why] : {std::pair<std::string, QString>{"BOARD.PDF", ""}, {"board.PNG", ""},
+                                    {"board.png.txt", "the name must end in .png or .pdf."}, {"kept.png", "Permission denied."}}) {
+        QString error;
+        EXPECT_EQ(ExportCard(g.doc, g.dir.File(name), &error), why.isEmpty()) << name;
+        EXPECT_EQ(error, Refusal(g.dir.File(name), why));
+    }
+    EXPECT_EQ(std::tuple(PdfPages(ReadAll(g.dir.File("BOARD.PDF"))), QImage(QString::fromStdString(g.dir.File("board.PNG"))).size(),
+                         ReadAll(g.dir.File("kept.png"))),
+              std::tuple(1, kExportImageSize, QByteArray("read-only")));
 }
 
 }  // namespace

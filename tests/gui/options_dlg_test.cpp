@@ -1,5 +1,5 @@
-// The Options dialog run through the document's command: the preview, Load...,
-// OK and Cancel, and what reaches the document and the views.
+// The Options dialog and its colour swatch: what they show, what taps, Load...,
+// OK and Cancel do, and what the Options command hands the document and views.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -19,195 +19,128 @@ namespace {
 
 using testing::ShownBox;
 
-// A 40 by 40 24-bit BMP of one colour, as paint programs write them.
-std::string SolidBmp(std::uint8_t r, std::uint8_t g, std::uint8_t b, int height = 40) {
-    std::string file(54, '\0');
-    auto put32 = [&](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) file[at + static_cast<std::size_t>(i)] = static_cast<char>(v >> (8 * i));
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, 40);
-    put32(22, static_cast<std::uint32_t>(height));
-    file[26] = 1;
-    file[28] = 24;
-    for (int i = 0; i < 40 * 40; ++i) file += {static_cast<char>(b), static_cast<char>(g), static_cast<char>(r)};
-    return file;
+// Cells 15 pixels square and 18 apart, each colour a 9 pixel square 3 in; only a plain left tap on a
+// cell picks it, framed in black then (and none framed for a stored colour of no cell).
+TEST(Swatch, ShowsSevenColoursAndOnlyAPlainTapOnACellPicksAndFramesOne) {
+    const std::uint32_t values[] = {0x000000, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF};  // 0x00BBGGRR
+    const QRgb drawn[] = {qRgb(0, 0, 0), qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 0), qRgb(255, 0, 255), qRgb(255, 255, 0)};
+    const Qt::MouseButtons left = Qt::LeftButton, both = left | Qt::RightButton;
+    const std::tuple<QPoint, Qt::MouseButtons, Qt::KeyboardModifiers, int> taps[] = {  // and the cell picked since
+        {{15, 5}, left, {}, -1}, {{40, 15}, left, {}, -1}, {{60, 7}, left, {}, 3}, {{72, 0}, left, {}, 4}, {{122, 14}, left, {}, 6},
+        {{0, 0}, left, {}, 0}, {{17, 5}, left, {}, 0}, {{95, 5}, both, {}, 0}, {{95, 5}, left, Qt::ShiftModifier, 0}};
+    CColorWnd swatch;
+    swatch.m_selectedColor = 0x808080;
+    for (const auto& [at, buttons, modifiers, picked] : taps) {
+        swatch.OnLButtonDown(at, buttons, modifiers);
+        const QImage image = testing::PaintOf(swatch);
+        for (int cell = 0, x = 0; cell < 7; ++cell, x += 18) {
+            const bool framed = image.pixel(x, 0) == drawn[0] && image.pixel(x + 14, 14) == drawn[0];
+            EXPECT_EQ(std::tuple(swatch.m_selectedColor, image.pixel(x + 3, 3), image.pixel(x + 11, 11), image.pixel(x + 12, 3) != drawn[cell], framed),
+                      std::tuple(picked < 0 ? 0x808080 : values[picked], drawn[cell], drawn[cell], true, cell == picked))
+                << at.x() << "," << at.y() << ": " << cell;
+        }
+    }
 }
 
-QRgb PreviewAt(COptionsDlg& dialog, int x, int y) {
-    return testing::Render(dialog).pixel(COptionsDlg::kPreviewRect.topLeft() + QPoint(x, y));
+// A 40 pixel wide 24-bit BMP of one colour, as paint programs write them.
+std::string SolidBmp(char r, char g, char b, char height = 40) {
+    std::string file(54, '\0');
+    file[0] = 'B', file[1] = 'M', file[10] = 54, file[14] = 40, file[18] = 40, file[22] = height, file[26] = 1, file[28] = 24;
+    for (int i = 0; i < 40 * height; ++i) file += {b, g, r};
+    return file;
 }
 
 class OptionsDialog : public ::testing::Test {
 protected:
-    // Runs Options through the document; `play` works the open dialog and says
-    // whether to press OK (false: Cancel). Returns what OK said.
-    bool Run(const std::function<bool(COptionsDlg&)>& play) {
+    // Opens the dialog on the stored options, as the Options command would.
+    COptionsDlg& Open() { return *(d = std::make_unique<COptionsDlg>(w.doc.Options(), w.port, nullptr)); }
+    // Runs the Options command on the open dialog, closed by OK or Cancel; whether OK was taken.
+    bool Close(bool ok = true) {
+        preview = testing::Render(*d).copy(COptionsDlg::kPreviewRect);
         bool accepted = false;
-        w.port.optionsDialog = [&](const PalabrumOptions& current) -> std::optional<OptionsChoice> {
-            COptionsDlg dialog(current, w.port, nullptr, [this] { ++helpOpened; });
-            if (!play(dialog) || !(accepted = dialog.OnOK())) return std::nullopt;
-            return dialog.TakeChoice();
+        w.port.optionsDialog = [&](const PalabrumOptions&) -> std::optional<OptionsChoice> {
+            if (!ok || !(accepted = d->OnOK())) return std::nullopt;
+            return d->TakeChoice();
         };
         w.doc.OnCmdMsg(kCmdOptions);
         return accepted;
     }
     testing::GameWindow w;
-    int helpOpened = 0;
+    std::unique_ptr<COptionsDlg> d;
+    QImage preview;  // as the player last saw it
 };
 
+// Each built-in choice previews its own picture, pixel for pixel.
 TEST_F(OptionsDialog, OpensWithTheStoredOptionsThePreviewAndThePartsInPlace) {
-    w.doc.Options() = {kListTop, kBullPicture, 1, u"", 0x00FF00};
-    Run([&](COptionsDlg& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("Options"));
-        QStringList items;
-        for (int i = 0; i < d.BingoMessageList()->count(); ++i) items << d.BingoMessageList()->itemText(i);
-        EXPECT_EQ(items, (QStringList{"Bingo!", "Bullsh#t!", "Custom"}));
-        EXPECT_EQ(d.BingoMessageList()->currentIndex(), kBullPicture);
-        EXPECT_EQ(d.ListPositionList()->currentText(), QStringLiteral("Top"));
-        EXPECT_TRUE(d.RandomBoardBox()->isChecked());
-        EXPECT_EQ(d.Swatch()->geometry(), QRect(79, 74, 123, 16));
-        EXPECT_EQ(d.Swatch()->m_selectedColor, 0x00FF00u);
-        EXPECT_FALSE(d.LoadButton()->isVisibleTo(&d));
-        PictureHolder bull;
-        LoadBuiltInPicture(kBullPictureId, bull);
-        const QImage image = testing::Render(d);
+    w.doc.Options() = {kListTop, kBingoPicture, 1, u"", 0x00FF00};
+    const QComboBox& list = *Open().BingoMessageList();
+    EXPECT_EQ(std::tuple(d->windowTitle(), list.itemText(0), list.itemText(1), list.itemText(2), list.count()),
+              std::tuple(QString("Options"), QString("Bingo!"), QString("Bullsh#t!"), QString("Custom"), 3));
+    EXPECT_EQ(std::tuple(list.currentIndex(), d->ListPositionList()->currentText(), d->RandomBoardBox()->isChecked(),
+                         d->Swatch()->geometry(), d->Swatch()->m_selectedColor, d->LoadButton()->isVisibleTo(d.get())),
+              std::tuple(0, QString("Top"), true, QRect(79, 74, 123, 16), 0x00FF00u, false));
+    for (int id : {kBingoPictureId, kBullPictureId}) {
+        PictureHolder picture;
+        LoadBuiltInPicture(id, picture);
+        const QImage shown = testing::Render(*d).copy(COptionsDlg::kPreviewRect);
         int differing = 0;
-        for (int y = 0; y < 40; ++y) {
-            for (int x = 0; x < 40; ++x) {
-                differing += image.pixel(COptionsDlg::kPreviewRect.topLeft() + QPoint(x, y)) !=
-                             (bull.Get()->At(x, y) | 0xFF000000u);
-            }
-        }
-        EXPECT_EQ(differing, 0);
-        d.OnHelp();  // the help opens and the dialog stays
-        EXPECT_EQ(helpOpened, 1);
-        return false;
-    });
-    EXPECT_TRUE(w.port.boxes.empty());
-    EXPECT_EQ(w.doc.Options().m_randomBoard, 1);
-}
-
-TEST_F(OptionsDialog, AStoredCustomPictureThatIsGoneIsReportedAndOkIsRefusedUntilOneIsLoaded) {
-    const auto gone = w.dir.File("gone.bmp").u16string();
-    w.doc.Options() = {kListLeft, kCustomPicture, 0, gone, 0};
-    const auto tall = w.dir.Write("tall.bmp", SolidBmp(0, 0, 0, 41));
-    const auto cyan = w.dir.Write("cyan.bmp", SolidBmp(0, 255, 255));
-    const bool accepted = Run([&](COptionsDlg& d) {
-        EXPECT_EQ(w.port.boxes, (std::vector<ShownBox>{{ShownBox::kError, u"Could not open " + gone, u"Open Failed"}}));
-        EXPECT_EQ(PreviewAt(d, 20, 20), qRgb(255, 255, 255));
-        EXPECT_TRUE(d.LoadButton()->isVisibleTo(&d));
-        EXPECT_FALSE(d.OnOK());
-        EXPECT_EQ(w.port.boxes.back(), (ShownBox{ShownBox::kError, u"Please load a bitmap", u"Custom Bitmap"}));
-
-        w.port.filePicks = {std::nullopt, tall, cyan};
-        d.OnLoad();  // cancelled
-        EXPECT_EQ(w.port.dialogs.at(0).at(0).name, u"Bitmap Files (*.bmp)");
-        EXPECT_EQ(w.port.dialogs.at(0).at(0).pattern, u"*.bmp");
-        d.OnLoad();
-        EXPECT_EQ(w.port.boxes.back(), (ShownBox{ShownBox::kError, u"Bitmap must be 40x40 pixels.", u"Bad Size"}));
-        EXPECT_TRUE(d.WorkingPath().empty());
-        d.OnLoad();
-        EXPECT_EQ(PreviewAt(d, 20, 20), qRgb(0, 255, 255));
-        return true;
-    });
-    EXPECT_TRUE(accepted);
-    EXPECT_EQ(w.doc.Options().m_customPicturePath, cyan.u16string());
-}
-
-// The file's name is not UTF-8: its bytes are kept all the same.
-TEST_F(OptionsDialog, OkHandsOptionsAndPictureToTheDocumentAndTheViewsFollow) {
-    const auto green = w.dir.Write("gr\xFCn.bmp", SolidBmp(0, 255, 0));
-    EXPECT_TRUE(Run([&](COptionsDlg& d) {
-        d.BingoMessageList()->setCurrentIndex(kCustomPicture);
-        d.OnBingoMessagePicked();
-        w.port.filePicks = {green};
-        d.OnLoad();
-        d.ListPositionList()->setCurrentIndex(kListTop);
-        d.Swatch()->m_selectedColor = 0xFFFF00;  // cyan
-        return true;
-    }));
-    EXPECT_EQ(w.doc.Options(), (PalabrumOptions{kListTop, kCustomPicture, 0, Utf16FromPath(green), 0xFFFF00}));
-    EXPECT_EQ(w.view.WordList()->geometry().height(), 134) << "the list moved to the top";
-
-    for (int s = 0; s < 5; ++s) w.doc.SetMark(s, 1);
-    StatusPane& pane = *w.view.Pane();
-    EXPECT_EQ(testing::PaintOf(pane).pixel(pane.width() / 2, pane.height() / 2), qRgb(0, 255, 0));
-    EXPECT_TRUE(w.doc.PendingPicture().IsEmpty());
-
-    // A remembered custom path loads at once when Custom is chosen again, without a prompt.
-    w.doc.Options().SetBingoMessage(kBingoPicture);
-    Run([&](COptionsDlg& d) {
-        d.BingoMessageList()->setCurrentIndex(kCustomPicture);
-        d.OnBingoMessagePicked();
-        EXPECT_EQ(PreviewAt(d, 20, 20), qRgb(0, 255, 0));
-        return false;
-    });
-    EXPECT_EQ(w.port.dialogs.size(), 1u);
-}
-
-// A built-in choice keeps the custom path; indices outside the lists select
-// nothing and are kept; Cancel keeps everything.
-TEST_F(OptionsDialog, WhatThePlayerDidNotChangeIsKept) {
-    struct Case {
-        PalabrumOptions stored;
-        std::function<bool(COptionsDlg&)> play;
-        PalabrumOptions expected;
-    };
-    const Case cases[] = {
-        {{kListLeft, kBingoPicture, 0, u"/pictures/mine.bmp", 0},
-         [](COptionsDlg& d) {
-             d.BingoMessageList()->setCurrentIndex(kBullPicture);
-             d.OnBingoMessagePicked();
-             return true;
-         },
-         {kListLeft, kBullPicture, 0, u"/pictures/mine.bmp", 0}},
-        {{-3, 9, 0, u"", 0xFF},
-         [](COptionsDlg& d) {
-             EXPECT_EQ(d.BingoMessageList()->currentIndex(), -1);
-             EXPECT_EQ(d.ListPositionList()->currentIndex(), -1);
-             EXPECT_FALSE(d.LoadButton()->isVisibleTo(&d));
-             return true;
-         },
-         {-3, 9, 0, u"", 0xFF}},
-        {{kListLeft, kBingoPicture, 0, u"", 0},
-         [](COptionsDlg& d) {
-             d.RandomBoardBox()->setChecked(true);
-             d.ListPositionList()->setCurrentIndex(kListTop);
-             return false;
-         },
-         {kListLeft, kBingoPicture, 0, u"", 0}},
-    };
-    for (const Case& c : cases) {
-        w.doc.Options() = c.stored;
-        w.doc.PendingPicture().Empty();
-        const bool accepted = Run(c.play);
-        EXPECT_EQ(w.doc.Options(), c.expected);
-        EXPECT_EQ(w.doc.PendingPicture().IsEmpty(), !accepted || c.stored.m_bingoMessage == 9)
-            << "an accept hands over the preview it shows";
+        for (int i = 0; i < 40 * 40; ++i) differing += shown.pixel(i % 40, i / 40) != (picture.Get()->pixels[i] | 0xFF000000u);
+        EXPECT_EQ(differing, 0) << id;
+        d->BingoMessageList()->setCurrentIndex(kBullPicture), d->OnBingoMessagePicked();
     }
     EXPECT_TRUE(w.port.boxes.empty());
 }
 
-TEST_F(OptionsDialog, TheRandomBoardNoticeComesOnlyOnARealChangeAndTheBoardWaits) {
-    Run([](COptionsDlg& d) {
-        d.RandomBoardBox()->setChecked(true);
-        d.RandomBoardBox()->setChecked(false);
-        return true;
-    });
-    EXPECT_TRUE(w.port.boxes.empty());
-    Run([](COptionsDlg& d) {
-        d.RandomBoardBox()->setChecked(true);
-        return true;
-    });
-    EXPECT_EQ(w.port.boxes, (std::vector<ShownBox>{{ShownBox::kNotice,
-                                                    u"The Random Board change\nwill take effect when you\nstart a new game.",
-                                                    u"Random Board"}}));
-    EXPECT_EQ(w.doc.Options().m_randomBoard, 1);
-    EXPECT_EQ(w.doc.GetWord(0), u"proactive") << "the board waits for the next deal";
+// A Load... cancelled, then one of a picture too tall, whose path is forgotten.
+TEST_F(OptionsDialog, AStoredCustomPictureThatIsGoneIsReportedAndOkIsRefusedUntilOneIsLoaded) {
+    const auto gone = w.dir.File("gone.bmp").u16string();
+    w.doc.Options() = {kListLeft, kCustomPicture, 0, gone, 0};
+    w.port.filePicks = {std::nullopt, w.dir.Write("tall.bmp", SolidBmp(0, 0, 0, 41)), w.dir.Write("cyan.bmp", SolidBmp(0, -1, -1))};
+    Open().OnLoad();  // cancelled
+    d->OnLoad();      // too tall, and its path forgotten
+    EXPECT_FALSE(Close());
+    EXPECT_EQ(std::tuple(preview.pixel(20, 20), d->WorkingPath(), d->LoadButton()->isVisibleTo(d.get())),
+              std::tuple(qRgb(255, 255, 255), std::u16string(), true));
+    EXPECT_EQ(w.port.boxes, (std::vector<ShownBox>{{ShownBox::kError, u"Could not open " + gone, u"Open Failed"},
+                                                   {ShownBox::kError, u"Bitmap must be 40x40 pixels.", u"Bad Size"},
+                                                   {ShownBox::kError, u"Please load a bitmap", u"Custom Bitmap"}}));
+    EXPECT_EQ(w.port.dialogs.at(0).at(0).name + w.port.dialogs.at(0).at(0).pattern, u"Bitmap Files (*.bmp)*.bmp");
+    d->OnLoad();
+    EXPECT_TRUE(Close());
+    EXPECT_EQ(std::pair(preview.pixel(20, 20), w.doc.Options().m_customPicturePath), std::pair(qRgb(0, 255, 255), w.dir.File("cyan.bmp").u16string()));
+}
+
+// The file's name is not UTF-8: its bytes are kept all the same.
+TEST_F(OptionsDialog, OkHandsOptionsAndPictureToTheDocumentAndTheViewsFollow) {
+    const auto green = w.dir.Write("gr\xFCn.bmp", SolidBmp(0, -1, 0));
+    w.port.filePicks = {green};
+    Open().BingoMessageList()->setCurrentIndex(kCustomPicture);
+    d->OnBingoMessagePicked();
+    d->OnLoad();
+    d->ListPositionList()->setCurrentIndex(kListTop);
+    d->Swatch()->m_selectedColor = 0xFFFF00;
+    EXPECT_TRUE(Close());
+    EXPECT_EQ(w.doc.Options(), (PalabrumOptions{kListTop, kCustomPicture, 0, Utf16FromPath(green), 0xFFFF00}));
+    EXPECT_EQ(w.view.WordList()->geometry().height(), 134) << "the list moved to the top";
+    for (int s = 0; s < 5; ++s) w.doc.SetMark(s, 1);
+    StatusPane& pane = *w.view.Pane();
+    EXPECT_EQ(testing::PaintOf(pane).pixel(pane.width() / 2, pane.height() / 2), qRgb(0, 255, 0));
+}
+
+// A built-in choice keeps the custom path; indices outside the lists select
+// nothing and are kept; Random Board is told of, and waits for the next deal.
+TEST_F(OptionsDialog, OkKeepsWhatThePlayerDidNotChange) {
+    const std::u16string notice = u"The Random Board change\nwill take effect when you\nstart a new game.";
+    struct Case { PalabrumOptions stored; std::function<void(COptionsDlg&)> play; PalabrumOptions expected; std::vector<ShownBox> boxes; };
+    for (const Case& c : {Case{{0, 0, 0, u"/mine.bmp", 0}, [](COptionsDlg& d) { d.BingoMessageList()->setCurrentIndex(1), d.OnBingoMessagePicked(); }, {0, 1, 0, u"/mine.bmp", 0}, {}},
+                          Case{{-3, 9, 0, u"", 0xFF}, [](COptionsDlg&) {}, {-3, 9, 0, u"", 0xFF}, {}},
+                          Case{{}, [](COptionsDlg& d) { d.RandomBoardBox()->setChecked(true); }, {0, 0, 1, u"", 0}, {{ShownBox::kNotice, notice, u"Random Board"}}}}) {
+        w.doc.Options() = c.stored;
+        c.play(Open());
+        EXPECT_TRUE(Close());
+        EXPECT_EQ(std::pair(w.doc.Options(), w.port.boxes), std::pair(c.expected, c.boxes));
+    }
+    EXPECT_EQ(w.doc.GetWord(0), u"proactive");
 }
 
 }  // namespace

@@ -1,153 +1,119 @@
-// The program as a player, a desktop or a script starts and ends it: signals,
-// screenshots that never wait, and files that are not files.
+// The program started and ended as players, desktops and scripts do it: signals, screenshot runs that
+// never wait, and many starts at one instant (PALABRUM_RACE_ROUNDS=20 process_tests runs 20 rounds, not 3).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <fstream>
 #include <iterator>
-#include <string>
 
+#include "shell/quit_signals.h"
 #include "tests/support/child_process.h"
 #include "tests/support/temp_dir.h"
 
-namespace palabrum {
+namespace palabrum::testing {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::Child;
-using testing::Command;
-using testing::ExitCode;
-
-const std::filesystem::path kSeeds = PALABRUM_SOURCE_DIR "/fuzz/corpus/state_file";
 
 std::string Read(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// A home of its own for one run: data, settings and runtime folders.
-class Home {
-public:
+// Data, settings and runtime folders of its own for every program started while it lives.
+struct Home : TempDir {
     Home() {
-        std::filesystem::create_directories(State().parent_path());
-        std::filesystem::create_directories(m_dir.File("runtime"));
-        ::chmod(m_dir.File("runtime").c_str(), 0700);
+        std::filesystem::create_directories(File("data/Palabrum/Palabrum"));
+        ::mkdir(File("run").c_str(), 0700);
+        ::setenv("XDG_DATA_HOME", File("data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", File("config").c_str(), 1);
+        ::setenv("XDG_RUNTIME_DIR", File("run").c_str(), 1);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        ::unsetenv("XDG_ACTIVATION_TOKEN");
     }
-    std::filesystem::path State() const { return m_dir.File("data") / "Palabrum" / "Palabrum" / "Palabrum.dat"; }
-    std::filesystem::path File(const std::string& name) const { return m_dir.File(name); }
-
-    Command Palabrum(std::vector<std::string> args) const {
-        Command c;
-        c.program = PALABRUM_PROGRAM;
-        c.args = std::move(args);
-        c.env = testing::EnvironmentWith({{"QT_QPA_PLATFORM", "offscreen"},
-                                          {"XDG_DATA_HOME", m_dir.File("data").string()},
-                                          {"XDG_CONFIG_HOME", m_dir.File("config").string()},
-                                          {"XDG_RUNTIME_DIR", m_dir.File("runtime").string()},
-                                          {"XDG_ACTIVATION_TOKEN", std::nullopt}});
-        c.stdoutFile = m_dir.File("out.txt");
-        c.stderrFile = m_dir.File("err.txt");
-        return c;
+    // Puts a FIFO at `name`, a copy of a seed (a name ending in .dat), or the text itself.
+    std::string Place(const std::string& name, const std::string& what) const {
+        if (what == "fifo") EXPECT_EQ(::mkfifo(File(name).c_str(), 0600), 0);
+        else if (what.ends_with(".dat")) std::filesystem::copy_file(PALABRUM_SOURCE_DIR "/fuzz/corpus/state_file/" + what, File(name));
+        else std::ofstream(File(name), std::ios::binary) << what;
+        return File(name);
     }
-    // Runs to the end, which must come within a minute.
-    int Run(std::vector<std::string> args) const {
-        Child child = Child::Start(Palabrum(std::move(args)));
-        const auto status = child.Wait(60s);
-        EXPECT_TRUE(status) << "still running after a minute: it waits for something";
-        return status ? ExitCode(*status) : -1;
+    Child Start(std::vector<std::string> args, const std::string& n = "", int gate = -1) const {
+        args.insert(args.begin(), PALABRUM_PROGRAM);
+        return Child::Start(args, File("out" + n), File("err" + n), gate);
     }
-    std::string Out() const { return Read(m_dir.File("out.txt")); }
-    std::string Err() const { return Read(m_dir.File("err.txt")); }
-
-private:
-    testing::TempDir m_dir;
 };
-
-// Whether `pid` has its own handler for `signal` yet: until then the signal
-// would end it at once, as at any program's very start.
-bool Catches(pid_t pid, int signal) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
-    }
-    return false;
-}
 
 // Logout, shutdown and Ctrl+C save the game as closing the window does; a
 // second signal right behind the first does not cut the save short.
 TEST(Program, EndsBySignalWithTheGameSaved) {
-    const std::string game = Read(kSeeds / "started_no_bingo.dat");
-    ASSERT_FALSE(game.empty());
     for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
-        SCOPED_TRACE(signal);
         Home home;
-        std::ofstream(home.State(), std::ios::binary) << game << "trailing bytes a save drops";
-        Child child = Child::Start(home.Palabrum({}));
-        for (int tries = 0; tries < 3000 && child.Running() && !Catches(child.Pid(), signal); ++tries) {
+        const std::string game = Read(home.Place("game.dat", "started_no_bingo.dat"));
+        const std::string state = home.Place("data/Palabrum/Palabrum/Palabrum.dat", game + "trailing bytes a save drops");
+        Child child = home.Start({});
+        // The one running copy's lock shows that the start is under way, its handlers in place.
+        for (int tries = 0; tries < 3000 && child.Running() && std::filesystem::is_empty(home.File("run")); ++tries)
             std::this_thread::sleep_for(10ms);
-        }
         child.Signal(signal);
         child.Signal(signal);
-        const auto status = child.Wait(60s);
-        ASSERT_TRUE(status);
-        EXPECT_EQ(ExitCode(*status), 0) << home.Err();
-        EXPECT_EQ(Read(home.State()), game);
+        EXPECT_EQ(ExitCode(child.Wait(60s)), 0) << signal << Read(home.File("err"));
+        EXPECT_EQ(Read(state), game) << signal;
     }
 }
 
-// No box ever waits for a person during a screenshot: each is told on
-// standard error, and nothing the program is given blocks it, a FIFO
-// included; a game's name need not be UTF-8.
+// Only the first signal asks to quit, however late the next ones come.
+TEST(Program, QuitSignalsAskToQuitOnce) {
+    int argc = 1;
+    char name[] = "palabrum", *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    QuitSignals quit;
+    std::vector<int> asked;
+    QObject::connect(&quit, &QuitSignals::quitRequested, [&](int signal) { asked.push_back(signal); });
+    for (int signal : {SIGHUP, SIGTERM, SIGINT}) ::raise(signal), QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    EXPECT_EQ(asked, std::vector{SIGHUP});
+}
+
+// No box waits for a person during a screenshot: each is told on standard error; nothing the program
+// is given blocks it, a FIFO included; and a file's name need not be UTF-8.
 TEST(Program, AScreenshotRunAlwaysEndsWithItsPicture) {
-    struct Run {
-        const char* what;
-        const char* state;  // a seed, "fifo", or none
-        std::string game;   // on the command line, in the home: a seed's copy, "fifo", or any other name
-        std::string said;   // on standard error, or no word of ours at all
-    };
-    const Run runs[] = {
-        {"a missing custom picture and no game", "options_all_set.dat", "notagame.dat",
-         "palabrum: Open Failed: Could not open C:\\pictures\\boss.bmp\n"},
-        {"a FIFO as the state file and as the game", "fifo", "fifo", "Could not open the game "},
-        {"a game whose name is not UTF-8", nullptr, "caf\xE9.dat", ""},
-    };
-    for (const Run& run : runs) {
-        SCOPED_TRACE(run.what);
+    struct Case { const char *state, *game, *gameIs, *said; };  // said: on standard error; "": no word of ours
+    for (const Case& c : {Case{"options_all_set.dat", "notagame.dat", "hello", "palabrum: Open Failed: Could not open C:\\pictures\\boss.bmp\n"},
+                          Case{"fifo", "fifo", "fifo", "Could not open the game "}, Case{nullptr, "caf\xE9.dat", "bingo_row.dat", ""}}) {
         Home home;
-        if (run.state && std::string(run.state) == "fifo") {
-            ASSERT_EQ(::mkfifo(home.State().c_str(), 0600), 0);
-        } else if (run.state) {
-            std::filesystem::copy_file(kSeeds / run.state, home.State());
-        }
-        const auto game = home.File(run.game);
-        if (run.game == "fifo") {
-            ASSERT_EQ(::mkfifo(game.c_str(), 0600), 0);
-        }
-        if (run.game == "caf\xE9.dat") std::filesystem::copy_file(kSeeds / "bingo_row.dat", game);
-        if (run.game == "notagame.dat") std::ofstream(game) << "hello";
-
-        EXPECT_EQ(home.Run({"--screenshot", home.File("shot.png").string(), game.string()}), 0) << home.Err();
+        if (c.state) home.Place("data/Palabrum/Palabrum/Palabrum.dat", c.state);
+        EXPECT_EQ(ExitCode(home.Start({"--screenshot", home.File("shot.png"), home.Place(c.game, c.gameIs)}).Wait(60s)), 0) << c.game;
         EXPECT_EQ(Read(home.File("shot.png")).substr(0, 8), "\x89PNG\r\n\x1A\n");
-        if (run.said.empty()) {
-            EXPECT_EQ(home.Err().find("palabrum:"), std::string::npos) << home.Err();
-        } else {
-            EXPECT_NE(home.Err().find(run.said), std::string::npos) << home.Err();
-        }
+        const std::string err = Read(home.File("err"));
+        EXPECT_EQ(err.find(*c.said ? c.said : "palabrum:") != std::string::npos, *c.said != 0) << err;
     }
 }
 
-TEST(Program, ChecksAListWithoutWaitingOnAFifoAndWhateverItsName) {
-    Home home;
-    ASSERT_EQ(::mkfifo(home.File("fifo.txt").c_str(), 0600), 0);
-    EXPECT_EQ(home.Run({"--check-list", home.File("fifo.txt").string()}), 1);
-    EXPECT_EQ(home.Out(), "File Read Error: Error reading " + home.File("fifo.txt").string() + "\n");
-
-    std::ofstream list(home.File("r\xE9union.txt"));
-    for (int i = 1; i <= 25; ++i) list << "word " << i << "\n";
-    list.close();
-    EXPECT_EQ(home.Run({"--check-list", home.File("r\xE9union.txt").string()}), 0);
-    EXPECT_EQ(home.Out(), home.File("r\xE9union.txt").string() + ": 25 good words\n");
+// Starts at one instant, as a desktop launching a file twice: one window stays, the others end cleanly.
+TEST(OneRunningCopy, ManyStartsAtTheSameInstantLeaveExactlyOneWindow) {
+    constexpr int kCopies = 50;
+    const char* rounds = std::getenv("PALABRUM_RACE_ROUNDS");
+    for (int round = rounds ? std::atoi(rounds) : 3; round > 0; --round) {
+        Home home;
+        int gate[2];
+        ASSERT_EQ(::pipe2(gate, O_CLOEXEC), 0);
+        std::vector<Child> copies;
+        for (int i = 0; i < kCopies; ++i) copies.push_back(home.Start({}, std::to_string(i), gate[0]));
+        EXPECT_EQ(::write(gate[1], std::string(kCopies, 'g').data(), kCopies), kCopies);  // a byte each lets all go
+        ::close(gate[0]), ::close(gate[1]);
+        // A second window would keep the count up to the limit: fifty starts on two busy cores, sanitized too.
+        int running = kCopies;
+        for (const auto until = std::chrono::steady_clock::now() + 120s; running > 1 && std::chrono::steady_clock::now() < until;) {
+            std::this_thread::sleep_for(50ms);
+            running = 0;
+            for (auto& copy : copies) running += copy.Running();
+        }
+        EXPECT_EQ(running, 1) << "round " << round;
+        for (int i = 0; i < kCopies; ++i)
+            EXPECT_TRUE(copies[i].Running() || ExitCode(copies[i].Status()) == 0) << i << ": " << Read(home.File("err" + std::to_string(i)));
+    }
 }
 
 }  // namespace
-}  // namespace palabrum
+}  // namespace palabrum::testing
