@@ -18,7 +18,7 @@ bool IsPermutationOfSquares(const std::vector<std::uint16_t>& order) {
     std::array<bool, kSquares> seen{};
     for (auto index : order) {
         if (index >= kSquares || seen[index]) return false;
-        seen[index] = true;
+        seen.at(index) = true;  // at(): were the bound above ever wrong, this throws instead of writing past
     }
     return order.size() == kSquares;
 }

@@ -41,7 +41,7 @@ std::optional<std::string> DecodeField(std::string_view field, std::size_t limit
     bytes.reserve(field.size() / 2);
     for (std::size_t i = 0; i < field.size(); i += 2) {
         const int high = DigitValue(field[i]);
-        const int low = DigitValue(field[i + 1]);
+        const int low = DigitValue(field.at(i + 1));  // at(): an odd length let through above throws here
         if (high < 0 || low < 0) return std::nullopt;
         bytes += static_cast<char>(high << 4 | low);
     }

@@ -1,158 +1,296 @@
-// The document's commands, its questions, and the hints the views receive.
+// The game: the board, the document's commands and the hints its views receive, the
+// player's word lists, and the state file with saves that never lose a game.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+#include "model/archive.h"
+#include "model/file_io.h"
+#include "model/word_list.h"
 #include "tests/support/session.h"
 #include "tests/support/temp_dir.h"
 
 namespace palabrum {
 namespace {
 
-using testing::RecordingView;
+using testing::DealtBuiltInListInOrder;
+using testing::NumberedLines;
 using testing::Session;
 using testing::ShownBox;
 using Hints = std::vector<std::optional<DocumentChange>>;
-using Kind = DocumentChange::Kind;
 
-std::vector<std::uint16_t> Marks(const CPalabrumDoc& doc) {
-    std::vector<std::uint16_t> marks;
-    for (int s = 0; s < kSquares; ++s) marks.push_back(doc.GetMark(s));
-    return marks;
+TEST(BoardDeal, RandomPlacementDrawsAgainOnTakenSquares) {
+    // Word 0 draws 27: square 2; word 1 draws 2 (taken), then 50: square 0;
+    // every later word draws 0 (taken), then its square, 1 for word 2.
+    std::deque<std::uint32_t> draws{27, 2, 50};
+    for (std::uint32_t i = 2; i < 25; ++i) draws.insert(draws.end(), {0, i == 2 ? 1 : i});
+    const WordOrder order = RandomWordOrder([&draws] {
+        const auto r = draws.at(0);  // throws once the script runs out
+        draws.pop_front();
+        return r;
+    });
+    EXPECT_EQ(std::vector(order.begin(), order.begin() + 4), (std::vector{1, 2, 0, 3}));
+}
+
+TEST(BingoTest, RecordsTheFirstCompleteLineInTestOrder) {
+    const std::tuple<std::vector<int>, bool, int, int> cases[] = {
+        {{4, 8, 12, 16, 20}, true, 4, 4},                   // anti-diagonal
+        {{0, 6, 12, 18, 24}, true, 0, 6},                   // main diagonal
+        {{20, 21, 22, 23, 24}, true, 20, 1},                // last row
+        {{4, 9, 14, 19, 24}, true, 4, 5},                   // last column
+        {{15, 16, 17, 18, 19, 0, 5, 10, 20}, true, 15, 1},  // row 3 beats column 0
+        {{2, 7, 12, 17, 22, 0, 6, 18, 24}, true, 2, 5},     // column 2 beats the diagonal
+        {{0, 6, 12, 18, 24, 4, 8, 16, 20}, true, 0, 6},     // main beats anti-diagonal
+        // The first four of row 0, column 0 and the diagonal: no line, and the last one tried stays.
+        {{0, 1, 2, 3, 5, 10, 15, 6, 12, 18}, false, 4, 4},
+    };
+    for (const auto& [marked, bingo, start, step] : cases) {
+        Board board;
+        board.Deal(BuiltInWordList(), false, {});
+        for (int s : marked) board.SetMark(s, 1);
+        EXPECT_EQ(std::tuple(board.IsBingo(), board.LineStart(), board.LineStep()), std::tuple(bingo, start, step));
+    }
 }
 
 class GameDocument : public ::testing::Test {
 protected:
-    std::filesystem::path StatePath() const { return dir.File("Palabrum.dat"); }
+    std::filesystem::path path() const { return dir.File("Palabrum.dat"); }
     testing::TempDir dir;
-};
-
-// A game in each state a command can find it in, and whether dropping it needs the player's word.
-struct GameState {
-    const char* what;
-    std::function<void(CPalabrumDoc&)> play;
-    bool asks;
+    Session g{dir.File("new") / "game.dat"};
 };
 
 TEST_F(GameDocument, NewAndBothListCommandsAskOnlyWhileAGameIsInPlay) {
-    const GameState states[] = {
+    // States a game can be in, and whether dropping it asks; the player says No and cancels the list dialog.
+    const std::tuple<const char*, std::function<void(CPalabrumDoc&)>, bool> states[] = {
         {"freshly dealt", [](CPalabrumDoc&) {}, false},
-        {"marked then unmarked", [](CPalabrumDoc& d) { d.SetMark(7, 1); d.SetMark(7, 0); }, true},
-        {"nothing selected", [](CPalabrumDoc& d) { d.SetMarks({}); }, true},
-        {"won", [](CPalabrumDoc& d) { for (int s = 0; s < 5; ++s) d.SetMark(s, 1); }, false},
-    };
+        {"marked then unmarked", [](CPalabrumDoc& d) { d.SetMark(7, 1), d.SetMark(7, 0); }, true},
+        {"won", [](CPalabrumDoc& d) { d.SetMarks(std::vector<std::int32_t>{0, 1, 2, 3, 4}); }, false}};
     const std::vector<ShownBox> question{{ShownBox::kQuestion, u"Cancel current game?", u"Cancel game?"}};
     for (int command : {kCmdNew, kCmdLoadDefaultList, kCmdLoadCustomList}) {
-        for (const auto& state : states) {
-            for (bool yes : {false, true}) {
-                SCOPED_TRACE(::testing::Message() << "command " << command << ", " << state.what << ", yes " << yes);
-                Session g(StatePath());
-                state.play(g.doc);
-                const auto marks = Marks(g.doc);
-                const bool started = g.doc.IsStarted();
-                g.view.calls.clear();
-                g.port.answers = {yes};
-                EXPECT_TRUE(g.doc.OnCmdMsg(command));
-                EXPECT_EQ(g.port.boxes, state.asks ? question : std::vector<ShownBox>{});
-
-                // New and the built-in list start afresh; the list file dialog
-                // is cancelled here, which keeps the game as it was.
-                const bool goesOn = yes || !state.asks;
-                const bool renewed = goesOn && command != kCmdLoadCustomList;
-                EXPECT_EQ(g.port.newCommands, renewed ? 1 : 0);
-                EXPECT_EQ(g.port.dialogs.size(), goesOn && command == kCmdLoadCustomList ? 1u : 0u);
-                EXPECT_EQ(g.view.calls, renewed ? Hints{std::nullopt} : Hints{});
-                EXPECT_EQ(Marks(g.doc), renewed ? std::vector<std::uint16_t>(kSquares) : marks);
-                EXPECT_EQ(g.doc.IsStarted(), !renewed && started);
-                EXPECT_TRUE(testing::DealtBuiltInListInOrder(g.doc) || !renewed);
-            }
+        for (const auto& [what, play, asks] : states) {
+            SCOPED_TRACE(::testing::Message() << "command " << command << ", " << what);
+            Session s(path());
+            play(s.doc);
+            const bool started = s.doc.IsStarted(), renewed = !asks && command != kCmdLoadCustomList;
+            EXPECT_TRUE(s.doc.OnCmdMsg(command));
+            EXPECT_EQ(s.port.boxes, asks ? question : std::vector<ShownBox>{});
+            EXPECT_EQ(s.port.newCommands, renewed ? 1 : 0);
+            EXPECT_EQ(s.port.dialogs.size(), !asks && command == kCmdLoadCustomList ? 1u : 0u);
+            EXPECT_EQ(s.doc.IsStarted(), !renewed && started);
         }
     }
 }
 
-// Remembers the word on the first square at each initial update.
-struct FirstWordView : DocumentView {
-    explicit FirstWordView(CPalabrumDoc& d) : doc(d) {}
-    void OnInitialUpdate() override { seen.push_back(doc.GetWord(0)); }
-    void OnUpdate(const DocumentChange&) override {}
-    CPalabrumDoc& doc;
-    std::vector<std::u16string> seen;
-};
-
-TEST_F(GameDocument, LoadDefaultListDealsTheBuiltInWordsBeforeNew) {
-    Session g(StatePath());
-    g.port.filePicks = {dir.Write("list.txt", testing::NumberedLines(25))};
-    g.doc.OnCmdMsg(kCmdLoadCustomList);
-    std::vector<std::pair<std::u16string, std::u16string>> filters;
-    for (const auto& f : g.port.dialogs.at(0)) filters.emplace_back(f.name, f.pattern);
-    EXPECT_EQ(filters, (decltype(filters){{u"Text Files (*.txt)", u"*.txt"}, {u"All Files (*.*)", u"*.*"}}));
-    ASSERT_EQ(g.doc.GetWord(0), u"w1");
-
-    FirstWordView view(g.doc);
-    g.doc.AddView(view);
-    g.doc.OnCmdMsg(kCmdLoadDefaultList);
-    g.doc.RemoveView(view);
-    EXPECT_EQ(view.seen, std::vector<std::u16string>{u"proactive"});
-    EXPECT_TRUE(testing::DealtBuiltInListInOrder(g.doc));
-}
-
-TEST_F(GameDocument, ViewsHearEachChangeAsOneHint) {
-    Session g(StatePath());
-    EXPECT_EQ(g.doc.GetTitle(), u"Palabrum!");
+TEST_F(GameDocument, ViewsHearEachChangeAsOneHintAndOptionsOnlyWhenAccepted) {
     g.doc.SetMark(7, 1);
     g.doc.SetMark(24, 0);
-    EXPECT_EQ(g.view.calls, (Hints{DocumentChange::Square(7, true), DocumentChange::Square(24, false)}));
+    g.doc.SetMarks(std::vector<std::int32_t>{10, 11, 12, 13, 14});
+    EXPECT_EQ(g.view.calls, (Hints{DocumentChange::Square(7, true), DocumentChange::Square(24, false),
+                                   DocumentChange{DocumentChange::Kind::kMarksReplaced}}));
+    EXPECT_TRUE(g.doc.GetMark(7) == 0 && g.doc.IsBingo());
 
     g.view.calls.clear();
-    const std::int32_t squares[] = {10, 11, 12, 13, 14};
-    g.doc.SetMarks(squares);
-    EXPECT_EQ(g.view.calls, Hints{DocumentChange{Kind::kMarksReplaced}});
-    EXPECT_EQ(g.doc.GetMark(7), 0);
-    EXPECT_EQ(g.doc.GetMark(12), 1);
-    EXPECT_TRUE(g.doc.IsBingo());
-}
-
-TEST_F(GameDocument, OptionsNeverTouchTheBoardAndAreAnnouncedOnlyWhenAccepted) {
-    Session g(StatePath());
-    g.doc.SetMark(7, 1);
-    g.view.calls.clear();
-    EXPECT_TRUE(g.doc.OnCmdMsg(kCmdOptions));  // cancelled
-    EXPECT_EQ(g.port.optionsRuns, 1);
-    EXPECT_TRUE(g.view.calls.empty());
-
+    EXPECT_TRUE(g.doc.OnCmdMsg(kCmdOptions));  // cancelled: nothing to tell
     g.port.optionsDialog = [](const PalabrumOptions& current) {
         OptionsChoice choice{current, std::make_unique<Picture>()};
         choice.options.m_randomBoard = 1;
         return std::optional(std::move(choice));
     };
     g.doc.OnCmdMsg(kCmdOptions);
-    EXPECT_EQ(g.view.calls, Hints{DocumentChange{Kind::kOptionsChanged}});
-    EXPECT_EQ(g.doc.Options().m_randomBoard, 1);
+    EXPECT_EQ(g.view.calls, Hints{DocumentChange{DocumentChange::Kind::kOptionsChanged}});
     EXPECT_FALSE(g.doc.PendingPicture().IsEmpty());
-    EXPECT_EQ(g.doc.GetMark(7), 1);
-    EXPECT_TRUE(g.port.boxes.empty());
-
-    g.port.answers = {true};
-    g.doc.OnCmdMsg(kCmdNew);  // the next game is the one dealt at random
-    EXPECT_FALSE(testing::DealtBuiltInListInOrder(g.doc));
+    EXPECT_EQ(g.doc.GetMark(12), 1);
+    g.doc.OnCmdMsg(kCmdNew);  // the next game is dealt at random
+    EXPECT_FALSE(DealtBuiltInListInOrder(g.doc));
 }
 
-TEST_F(GameDocument, ErrorsResetsAndUnknownCommands) {
-    Session g(StatePath());
-    EXPECT_FALSE(g.doc.OnCmdMsg(57665));
+// A FIFO is not waited on. (The fuzz target checks the reading rules against a plain reader.)
+TEST_F(GameDocument, EveryRefusedListShowsOneBoxAndKeepsTheGameAndAGoodOneIsDealt) {
+    const auto missing = dir.File("missing.txt"), fifo = dir.File("fifo.txt");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto huge = dir.Write("huge.txt", std::string(kMaxWordListBytes + 1, '\n'));
+    const std::pair<std::filesystem::path, std::u16string> cases[] = {
+        {missing, u"Error reading " + missing.u16string()},
+        {fifo, u"Error reading " + fifo.u16string()},
+        {huge, huge.u16string() + u" is too large for a word list."},
+        // A name that is not UTF-8 reaches the file, and shows as best it can.
+        {dir.Write("caf\xE9.txt", "w\n\x80"), (dir.Path() / "caf").u16string() + u"\uFFFD.txt is not a text file"},
+        {dir.Write("r\xC3\xA9union.txt", NumberedLines(3)), u"List has 3 lines.\n(I need 25.)"},
+    };
+    g.doc.SetMark(3, 1);
+    g.view.calls.clear();
+    for (const auto& [file, text] : cases) {
+        SCOPED_TRACE(file.string());
+        g.port.boxes.clear();
+        g.port.answers = {true};
+        g.port.filePicks = {file};
+        EXPECT_TRUE(g.doc.OnCmdMsg(kCmdLoadCustomList));
+        EXPECT_EQ(g.port.boxes.at(1), (ShownBox{ShownBox::kError, text, u"File Read Error"}));
+        EXPECT_TRUE(g.doc.GetMark(3) == 1 && g.doc.IsStarted() && g.view.calls.empty());
+    }
+    g.port.answers = {true};
+    g.port.filePicks = {dir.Write("good.txt", NumberedLines(25, "item "))};
+    g.doc.OnCmdMsg(kCmdLoadCustomList);
+    std::vector<std::pair<std::u16string, std::u16string>> filters;
+    for (const auto& f : g.port.dialogs.at(0)) filters.emplace_back(f.name, f.pattern);
+    EXPECT_EQ(filters, (decltype(filters){{u"Text Files (*.txt)", u"*.txt"}, {u"All Files (*.*)", u"*.*"}}));
+    EXPECT_EQ(g.view.calls, Hints{DocumentChange{DocumentChange::Kind::kListLoaded}});
+    g.doc.OnCmdMsg(kCmdNew);  // a new game keeps the words
+    for (int s = 0; s < kSquares; ++s) EXPECT_EQ(g.doc.GetWord(s), testing::U16("item " + std::to_string(s + 1)));
+    g.doc.OnFrameClosing();  // into a folder made for it
+    EXPECT_EQ(Session(dir.File("new") / "game.dat").doc.GetWord(24), u"item 25");
+    g.doc.OnCmdMsg(kCmdLoadDefaultList);
+    EXPECT_TRUE(DealtBuiltInListInOrder(g.doc));
+}
 
-    g.doc.ShowError(u"text", u"caption", false);
-    EXPECT_THROW(g.doc.ShowError(u"text", u"caption", true), CommandAbandoned);
-    const ShownBox box{ShownBox::kError, u"text", u"caption"};
-    EXPECT_EQ(g.port.boxes, (std::vector<ShownBox>{box, box}));
+// The fresh game written out by hand: default options, the built-in list in list order, no marks.
+Bytes WorkedExample() {
+    Bytes b{0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFE, 0xFF, 0, 0, 0, 0, 0, 0x19, 0};
+    for (auto word : kBuiltInWords) {
+        b.insert(b.end(), {0xFF, 0xFE, 0xFF, static_cast<std::uint8_t>(word.size())});
+        for (char16_t c : word) b.insert(b.end(), {static_cast<std::uint8_t>(c), 0});
+    }
+    b.insert(b.end(), {0x19, 0});
+    b.insert(b.end(), 50, 0);
+    b.insert(b.end(), {0x19, 0});
+    for (std::uint8_t i = 0; i < 25; ++i) b.insert(b.end(), {i, 0});
+    b.insert(b.end(), 4, 0);
+    return b;
+}
 
-    auto& o = g.doc.Options();
-    o = {kListTop, kCustomPicture, 1, u"/tmp/x.bmp", 0xFF00};
-    PalabrumOptions expected = o;
-    expected.m_bingoMessage = kBingoPicture;
-    expected.m_customPicturePath.clear();
-    g.doc.ResetBingoMessage();
-    EXPECT_EQ(o, expected);
+// The worked example as a game under way (so that a board wrongly accepted shows), then `edit`ed.
+// From the end: the started flag (4 bytes), the order and the marks (each a count and 25 entries).
+Bytes Started(const std::function<void(Bytes&)>& edit = [](Bytes&) {}) {
+    Bytes b = WorkedExample();
+    b[b.size() - 4] = 1;
+    edit(b);
+    return b;
+}
+
+class StateFile : public GameDocument {};
+
+// Opening a saved game holds the state file's bounds too, all or nothing.
+TEST_F(StateFile, OnlyAWholeBoardInAFileOfAtMostOneMebibyteIsReadOrOpened) {
+    const std::pair<Bytes, bool> cases[] = {
+        {Started(), true},
+        {Started([](Bytes& b) { b.resize(kMaxStateFileBytes); }), true},  // bytes after the board are ignored
+        {Started([](Bytes& b) { b.resize(kMaxStateFileBytes + 1); }), false},
+        {{}, false},
+        {Started([](Bytes& b) { b[16] = 26, b.insert(b.begin() + 18, {0xFF, 0xFE, 0xFF, 0}); }), false},  // 26 words
+        {Started([](Bytes& b) { b[b.size() - 108] = 26, b.insert(b.end() - 56, {0, 0}); }), false},     // 26 marks
+        {Started([](Bytes& b) { b[b.size() - 56] = 24, b.erase(b.end() - 6, b.end() - 4); }), false},   // 24 in order
+        {Started([](Bytes& b) { b[b.size() - 56] = 26, b.insert(b.end() - 4, {25, 0}); }), false},      // 26 in order
+        {Started([](Bytes& b) { b[b.size() - 6] = 3; }), false},   // 3 twice in the order
+        {Started([](Bytes& b) { b[b.size() - 6] = 25; }), false},  // 25 in the order
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        const auto& [bytes, read] = cases[i];
+        dir.Write("Palabrum.dat", {bytes.begin(), bytes.end()});
+        Session run(path());
+        EXPECT_TRUE(read ? run.doc.IsStarted() : DealtBuiltInListInOrder(run.doc));
+        EXPECT_TRUE(run.port.boxes.empty());
+        Session other(dir.File("other.dat"));
+        EXPECT_EQ(other.doc.OpenDocumentFile(path()), read);
+        EXPECT_EQ(other.doc.IsStarted(), read);
+    }
+}
+
+// Fails the save's system call number `failAt`, and only that one. Writes take at most 100
+// bytes a call, and a failing one reports an error or, in turn, nothing written.
+class FailingCalls : public SystemCalls {
+public:
+    explicit FailingCalls(int failAt) : m_left(failAt), m_writesNothing(failAt % 2 == 0) {}
+    int Open(const char* path, int flags, mode_t mode) override {
+        opened.emplace_back(std::filesystem::path(path).filename(), flags, mode);
+        return Fails() ? -1 : SystemCalls::Open(path, flags, mode);
+    }
+    ssize_t Write(int fd, const void* data, std::size_t size) override {
+        return Fails() ? (m_writesNothing ? 0 : -1) : SystemCalls::Write(fd, data, std::min<std::size_t>(size, 100));
+    }
+    int Fchmod(int fd, mode_t mode) override { return Fails() ? -1 : SystemCalls::Fchmod(fd, mode); }
+    int Fsync(int fd) override { return Fails() ? -1 : SystemCalls::Fsync(fd); }
+    int Close(int fd) override {
+        const int result = SystemCalls::Close(fd);  // closed all the same, as the kernel does
+        return Fails() ? -1 : result;
+    }
+    int Rename(const char* from, const char* to) override { return Fails() ? -1 : SystemCalls::Rename(from, to); }
+    std::vector<std::tuple<std::string, int, mode_t>> opened;  // each temporary's name, flags and mode
+
+private:
+    bool Fails() {
+        if (m_left-- != 0) return false;
+        errno = EIO;
+        return true;
+    }
+    int m_left;
+    bool m_writesNothing;
+};
+
+// A fresh game saved over a started one: the worked layout. Last, a read-only file: kept, even by root.
+TEST_F(StateFile, ASaveFailingAtAnyCallKeepsTheOldFileAndLeavesNothingBehind) {
+    Session fresh(path());
+    const Bytes before = Started(), after = WorkedExample();
+    const std::vector<ShownBox> error{{ShownBox::kError, u"Error saving state", u"Can't Save State"}};
+    const int calls = 1 + static_cast<int>(after.size() + 99) / 100 + 4;  // open, writes, fchmod, fsync, close, rename
+    for (int failAt = 0; failAt <= calls + 1; ++failAt) {
+        SCOPED_TRACE(::testing::Message() << "call " << failAt << " fails");
+        dir.Write("Palabrum.dat", {before.begin(), before.end()});
+        if (failAt > calls) ::chmod(path().c_str(), 0444);
+        fresh.port.boxes.clear();
+        FailingCalls failing(failAt);
+        fresh.doc.SetSystemCalls(failing);
+        fresh.doc.SaveState();
+        const bool saved = failAt == calls;
+        std::ifstream in(path(), std::ios::binary);
+        EXPECT_EQ(Bytes(std::istreambuf_iterator<char>(in), {}), saved ? after : before);
+        EXPECT_EQ(fresh.port.boxes, saved ? std::vector<ShownBox>{} : error);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);  // no temporary left
+    }
+}
+
+// Behind a relative link, as in a synced folder; dealt at random, so that marks kept by square show.
+TEST_F(StateFile, ASaveGoesThroughLinksToTheirFileKeepsItsModeAndOwnerAndOpensNoLink) {
+    const auto game = dir.File("synced") / "game.dat";
+    std::filesystem::create_directory(dir.File("synced"));
+    std::ofstream{game};
+    ::chmod(game.c_str(), 0640);
+    const bool root = ::geteuid() == 0;  // only root may keep another's ownership
+    ASSERT_TRUE(!root || ::chown(game.c_str(), 4321, 4322) == 0);
+    std::filesystem::create_symlink("synced/game.dat", path());
+
+    Session run(path());
+    FailingCalls calls(-1);
+    run.doc.SetSystemCalls(calls);
+    run.doc.Options().m_randomBoard = 1;
+    run.doc.OnCmdMsg(kCmdNew);
+    for (int s : {2, 7, 12, 17, 22}) run.doc.SetMark(s, 1);
+    run.doc.OnFrameClosing();
+    run.doc.OnFrameClosing();
+    EXPECT_TRUE(run.port.boxes.empty());
+    EXPECT_EQ(std::filesystem::read_symlink(path()), "synced/game.dat");
+    Session restart(path());
+    EXPECT_TRUE(restart.doc.GetWord(3) == run.doc.GetWord(3) && restart.doc.IsBingo());
+    EXPECT_EQ(std::pair(restart.doc.GetBingoLineStart(), restart.doc.GetBingoLineStep()), std::pair(2, 5));
+    struct stat info {};
+    ::stat(game.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_TRUE(!root || (info.st_uid == 4321 && info.st_gid == 4322));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("synced")), {}), 1);
+    ASSERT_EQ(calls.opened.size(), 2u);
+    for (const auto& [name, flags, mode] : calls.opened) {
+        EXPECT_EQ(flags & (O_CREAT | O_EXCL | O_NOFOLLOW), O_CREAT | O_EXCL | O_NOFOLLOW);
+        EXPECT_EQ(mode, 0600u);
+    }
+    EXPECT_NE(std::get<0>(calls.opened[0]), std::get<0>(calls.opened[1]));  // a fresh name each time
 }
 
 }  // namespace
