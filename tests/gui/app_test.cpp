@@ -30,17 +30,10 @@ namespace fs = std::filesystem;
 using testing::ShownBox;
 constexpr uid_t kNobody = 65534;
 
-// Remembers what a number was last asked in: where it starts, and its range.
-struct Port : testing::ScriptedPort {
-    std::optional<int> AskNumber(std::u16string_view caption, std::u16string_view text, int start, int low, int high) override {
-        asked = {start, low, high};
-        return ScriptedPort::AskNumber(caption, text, start, low, high);
-    }
-    std::tuple<int, int, int> asked;
-};
 // One run of the program on a data folder; the one running copy when `alone`.
 struct Program {
-    explicit Program(const fs::path& state, const fs::path& file = {}, std::deque<bool> answers = {}, bool alone = false)
+    explicit Program(const fs::path& state, const fs::path& file = {}, std::deque<bool> answers = {},
+                     bool alone = false)
         : app(state, &port) {
         QSettings().remove(QStringLiteral("RecentFiles"));  // another test's would be in the way
         port.doc = &app.Document();
@@ -54,7 +47,7 @@ struct Program {
         ADD_FAILURE() << "no command " << text.toStdString();
         return new QAction(&Frame());
     }
-    Port port;
+    testing::ScriptedPort port;
     CPalabrumApp app;
     bool started = false;
 };
@@ -68,7 +61,8 @@ protected:
 // A game under way is dropped only when the player agrees; a name need not be
 // UTF-8 to open, be remembered and open again. Failures name their command.
 TEST_F(App, GamesOpenFromTheCommandLineAndTheRecentListWhenThePlayerAgrees) {
-    const fs::path game = dir.File("caf\xE9.dat"), saved = dir.File("saved.dat"), card = dir.File("card.png"), blocked = card / "x";
+    const fs::path game = dir.File("caf\xE9.dat"), saved = dir.File("saved.dat"), card = dir.File("card.png"),
+                   blocked = card / "x";
     {
         Program first(state());
         first.app.Document().SetMark(3, 1);
@@ -85,13 +79,17 @@ TEST_F(App, GamesOpenFromTheCommandLineAndTheRecentListWhenThePlayerAgrees) {
     Program p(state(), game, {true});
     EXPECT_EQ(std::tuple(p.port.boxes, p.Mark(3), p.Mark(4)), std::tuple(std::vector{question}, 1, 0));
     p.port.filePicks = {card, std::nullopt, blocked, saved, blocked};  // none for Print Cards: its number is cancelled
-    for (const char* command : {"&Print Cards...", "&Export Card...", "&Save...", "&Save...", "&Save...", "&Export Card..."}) {
+    for (const char* command :
+         {"&Print Cards...", "&Export Card...", "&Save...", "&Save...", "&Save...", "&Export Card..."}) {
         p.Find(QString::fromLatin1(command))->trigger();
     }
-    EXPECT_EQ(std::tuple(p.port.asked, QImage(QString::fromStdString(card.string())).isNull(), p.port.dialogs.at(1).at(0).pattern),
+    EXPECT_EQ(std::tuple(p.port.askedNumber, QImage(QString::fromStdString(card.string())).isNull(),
+                         p.port.dialogs.at(1).at(0).pattern),
               std::tuple(std::tuple(10, 1, 99), false, u"*.dat"));
-    EXPECT_EQ(p.port.boxes, (std::vector<ShownBox>{question, {ShownBox::kError, u"Error saving " + blocked.u16string(), u"Can't Save Game"},
-                                                   {ShownBox::kError, p.port.boxes.at(2).text, u"Can't Export Card"}}));
+    EXPECT_EQ(p.port.boxes,
+              (std::vector<ShownBox>{question,
+                                     {ShownBox::kError, u"Error saving " + blocked.u16string(), u"Can't Save Game"},
+                                     {ShownBox::kError, p.port.boxes.at(2).text, u"Can't Export Card"}}));
     EXPECT_EQ(p.Frame().RecentFiles(), (std::vector{saved, game}));
     p.app.Document().SetMark(3, 0);
     p.port.answers = {true};
@@ -111,17 +109,20 @@ TEST_F(App, MenusToolbarAndHelpCarryTheirCommands) {
             if (!item->isSeparator() && item->isVisible()) seen << item->text() + (keys.isEmpty() ? "" : "\t" + keys);
         }
     }
-    EXPECT_EQ(seen, (QStringList{"&File", "&New\tCtrl+N", "&Load Custom List...\tCtrl+O", "&Load Default List...\tCtrl+D",
-                                 "&Save...\tCtrl+S", "&Print Cards...", "&Export Card...", "Recent File", "E&xit", "&Tools",
-                                 "&Options...", "&Help", "&Help Topics\tF1", "&About Palabrum..."}));
+    EXPECT_EQ(seen,
+              (QStringList{"&File", "&New\tCtrl+N", "&Load Custom List...\tCtrl+O", "&Load Default List...\tCtrl+D",
+                           "&Save...\tCtrl+S", "&Print Cards...", "&Export Card...", "Recent File", "E&xit", "&Tools",
+                           "&Options...", "&Help", "&Help Topics\tF1", "&About Palabrum..."}));
     QList<QAction*> buttons = p.Frame().findChild<QToolBar*>()->actions();
     buttons.removeIf([](QAction* a) { return a->isSeparator(); });
-    EXPECT_EQ(buttons, (QList{p.Frame().Action(kCmdNew), p.Find(QStringLiteral("&About Palabrum...")), p.Frame().Action(CMainFrame::kHelpTopics)}));
+    EXPECT_EQ(buttons, (QList{p.Frame().Action(kCmdNew), p.Find(QStringLiteral("&About Palabrum...")),
+                              p.Frame().Action(CMainFrame::kHelpTopics)}));
     p.Find(QStringLiteral("&About Palabrum..."))->trigger();
     p.Frame().Action(CMainFrame::kHelpTopics)->trigger();
     QTextBrowser* help = p.Frame().HelpWindow();
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(std::tuple(p.port.aboutBoxes, help->isVisible(), help->isModal(), help->windowTitle(), help->source().fragment()),
+    EXPECT_EQ(std::tuple(p.port.aboutBoxes, help->isVisible(), help->isModal(), help->windowTitle(),
+                         help->source().fragment()),
               std::tuple(1, true, false, "Palabrum Help", "start_topic"));
     const fs::path installed = dir.File("share") / "palabrum" / "Palabrum.htm";
     const QString bin = QString::fromStdString(dir.File("bin").string());
@@ -151,14 +152,17 @@ TEST(AboutBox, ShowsNameVersionAndALinkThatUnderlinesOnHoverAndOpensOnRelease) {
                                   "Instructions and terms of use: Help/Help Topics", product::kWebHost}));
     // OK at 88,46 dialog units of 1.5 and 1.625 pixels, with the focus, answering Enter.
     auto* ok = about.findChild<QPushButton*>();
-    EXPECT_EQ(std::tuple(ok->geometry(), about.focusWidget() == ok, ok->isDefault()), std::tuple(QRect(132, 75, 54, 21), true, true));
+    EXPECT_EQ(std::tuple(ok->geometry(), about.focusWidget() == ok, ok->isDefault()),
+              std::tuple(QRect(132, 75, 54, 21), true, true));
     CLinkStatic& link = *about.Link();
-    EXPECT_EQ(std::tuple(link.palette().color(QPalette::WindowText), link.autoFillBackground()), std::tuple(QColor(0, 0, 255), false));
+    EXPECT_EQ(std::tuple(link.palette().color(QPalette::WindowText), link.autoFillBackground()),
+              std::tuple(QColor(0, 0, 255), false));
     // Hovered, left, hovered, slid off and released there: nothing opens; released over it: the page.
     for (const QPoint p : {QPoint(2, 2), QPoint(-1, 2), QPoint(2, 2), QPoint(link.width() + 5, 2), QPoint(2, 2)}) {
         link.OnMouseMove(p);
         const bool over = link.rect().contains(p);
-        EXPECT_EQ(std::tuple(link.font().underline(), link.cursor().shape() == Qt::PointingHandCursor), std::tuple(over, over));
+        EXPECT_EQ(std::tuple(link.font().underline(), link.cursor().shape() == Qt::PointingHandCursor),
+                  std::tuple(over, over));
         if (!over && p.x() > 0) link.OnLButtonUp(p);
     }
     about.show();
@@ -172,11 +176,13 @@ TEST(DialogFont, IsTheLargestFromElevenPixelsDownAtWhichEveryTextFits) {
     QFont font;
     font.setPixelSize(11);
     const int text = QFontMetrics(font).horizontalAdvance(QStringLiteral("Random Board"));
-    const std::tuple<bool, int, int> rows[] = {{false, 8, 11}, {false, 7, 10}, {true, 22, 11}, {true, 21, 10}, {false, -999, 8}};
+    const std::tuple<bool, int, int> rows[] = {
+        {false, 8, 11}, {false, 7, 10}, {true, 22, 11}, {true, 21, 10}, {false, -999, 8}};
     for (const auto& [checkBox, room, expected] : rows) {  // room: pixels beside the text at 11 pixels
         QWidget dialog;
         (checkBox ? static_cast<QWidget*>(new QCheckBox(QStringLiteral("&Random Board"), &dialog))
-                  : new QPushButton(QStringLiteral("Random Board"), &dialog))->setGeometry(0, 0, std::max(text + room, 1), 20);
+                  : new QPushButton(QStringLiteral("Random Board"), &dialog))
+            ->setGeometry(0, 0, std::max(text + room, 1), 20);
         FitDialogFont(dialog);
         EXPECT_EQ(dialog.font().pixelSize(), expected) << checkBox << " " << room;
     }
@@ -195,7 +201,10 @@ int ConnectTo(const sockaddr_un& address) {
 
 // Sets (or with nullptr removes) an environment variable for one scope.
 struct ScopedEnv {
-    ScopedEnv(const char* name, const char* value) : name(name), old(std::getenv(name) ? std::optional(qgetenv(name)) : std::nullopt) { Set(value); }
+    ScopedEnv(const char* name, const char* value)
+        : name(name), old(std::getenv(name) ? std::optional(qgetenv(name)) : std::nullopt) {
+        Set(value);
+    }
     ~ScopedEnv() { Set(old ? old->constData() : nullptr); }
     void Set(const char* value) { value ? ::setenv(name, value, 1) : ::unsetenv(name); }
     const char* name;
@@ -211,8 +220,10 @@ TEST(SingleInstance, ASecondStartHandsItsTokenAndFileToTheFirstAndEnds) {
     ASSERT_TRUE(first.Claim({}));
     QSignalSpy tokens(&first, &SingleInstance::activationRequested), files(&first, &SingleInstance::openRequested);
     std::vector<int> silent;
-    for (int i = 0; i < SingleInstance::kMaxConnections + 2; ++i) silent.push_back(ConnectTo(AddressOf(first.SocketPath())));
-    EXPECT_FALSE(SingleInstance(dir.Path(), "copy").Claim({"token-1", "/tmp/caf\xe9\nmeeting.dat"}));  // a name is bytes, any bytes
+    for (int i = 0; i < SingleInstance::kMaxConnections + 2; ++i)
+        silent.push_back(ConnectTo(AddressOf(first.SocketPath())));
+    EXPECT_FALSE(SingleInstance(dir.Path(), "copy")
+                     .Claim({"token-1", "/tmp/caf\xe9\nmeeting.dat"}));  // a name is bytes, any bytes
     EXPECT_TRUE(tokens.wait(8000));
     EXPECT_EQ(std::tuple(tokens.at(0).at(0).toByteArray(), files.value(0).value(0).value<fs::path>()),
               std::tuple("token-1", "/tmp/caf\xe9\nmeeting.dat"));
@@ -224,7 +235,10 @@ TEST(SingleInstance, ASecondStartHandsItsTokenAndFileToTheFirstAndEnds) {
         const sockaddr_un address = AddressOf(first.SocketPath());
         testing::Child intruder = testing::Child::Fork([&] {
             const int fd = ::setuid(kNobody) == 0 ? ConnectTo(address) : -1;
-            return fd >= 0 && ::send(fd, message.data(), message.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(message.size()) ? 0 : 1;
+            return fd >= 0 && ::send(fd, message.data(), message.size(), MSG_NOSIGNAL) ==
+                                  static_cast<ssize_t>(message.size())
+                       ? 0
+                       : 1;
         });
         const auto status = intruder.Wait(std::chrono::seconds(10));
         EXPECT_EQ(status ? testing::ExitCode(*status) : -1, 0) << "the other user did not reach the socket";
@@ -252,14 +266,19 @@ TEST(SingleInstance, LockAndSocketLiveOnlyInAFolderNoOtherUserCanEnter) {
         if (theirs && ::geteuid() != 0) continue;
         SCOPED_TRACE(runtime + " " + std::to_string(mode) + (theirs ? " theirs" : "") + (ownOpen ? " open" : ""));
         testing::TempDir scratch;
-        const fs::path temp = scratch.File("tmp"), own = temp / ("palabrum-" + std::to_string(::getuid())), run = scratch.File("run");
+        const fs::path temp = scratch.File("tmp"), own = temp / ("palabrum-" + std::to_string(::getuid())),
+                       run = scratch.File("run");
         fs::create_directories(ownOpen ? own : temp);
         fs::create_directory(run);
         fs::create_directory_symlink(run, scratch.File("link"));
-        EXPECT_EQ(::chmod(temp.c_str(), 01777) | ::chmod(run.c_str(), mode) | ::chown(run.c_str(), theirs ? kNobody : ::getuid(), -1), 0);
+        EXPECT_EQ(::chmod(temp.c_str(), 01777) | ::chmod(run.c_str(), mode) |
+                      ::chown(run.c_str(), theirs ? kNobody : ::getuid(), -1),
+                  0);
         if (ownOpen) ::chmod(own.c_str(), 0777);
-        const ScopedEnv tmpdir("TMPDIR", temp.c_str()), xdg("XDG_RUNTIME_DIR", runtime.empty() ? nullptr
-                                                                   : runtime == "relative" ? "run" : scratch.File(runtime).c_str());
+        const ScopedEnv tmpdir("TMPDIR", temp.c_str()),
+            xdg("XDG_RUNTIME_DIR", runtime.empty()         ? nullptr
+                                   : runtime == "relative" ? "run"
+                                                           : scratch.File(runtime).c_str());
         EXPECT_EQ(SingleInstance::TrustedFolder(), expected == "run" ? std::optional(run)
                                                    : expected == "own" ? std::optional(own) : std::nullopt);
         if (expected == "own") EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_all);

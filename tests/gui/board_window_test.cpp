@@ -44,8 +44,10 @@ TEST_F(Board, GridMarksAndHitsCoverExactlyTheirPixels) {
     const auto fill = [](int x, int y, int at) { return x >= at && x <= at + 18 && y >= at && y <= at + 18; };
     for (int y = 0; y < 113; ++y)
         for (int x = 0; x < 113; ++x)
-            ASSERT_EQ(image.pixel(x, y), line(y, x) || line(x, y) || fill(x, y, 3) || fill(x, y, 91) ? kBlue : kWhite) << x << "," << y;
-    for (const auto& [p, square] : {std::pair(QPoint(0, 0), 0), {{65, 30}, 7}, {{109, 109}, 24}, {{110, 50}, -1}, {{50, 110}, -1}, {{-1, 5}, -1}})
+            ASSERT_EQ(image.pixel(x, y), line(y, x) || line(x, y) || fill(x, y, 3) || fill(x, y, 91) ? kBlue : kWhite)
+                << x << "," << y;
+    for (const auto& [p, square] :
+         {std::pair(QPoint(0, 0), 0), {{65, 30}, 7}, {{109, 109}, 24}, {{110, 50}, -1}, {{50, 110}, -1}, {{-1, 5}, -1}})
         EXPECT_EQ(board().SquareFromPoint(p), square) << p.x() << "," << p.y();
 }
 
@@ -86,10 +88,13 @@ TEST_F(Board, TheWinningLineAloneFlashesTwiceASecondMarksFirstUntilTheBingoEnds)
         testing::PaintOf(board());
         const QImage image = testing::PaintOf(board());
         const QRgb line = tick % 2 == 0 ? kBlack : kWhite;
-        EXPECT_EQ(std::tuple(image.pixel(98, 10), image.pixel(55, 55), image.pixel(10, 10)), std::tuple(line, line, kBlack)) << tick;
+        EXPECT_EQ(std::tuple(image.pixel(98, 10), image.pixel(55, 55), image.pixel(10, 10)),
+                  std::tuple(line, line, kBlack))
+            << tick;
     }
     w.doc.SetMark(8, 0);  // in the blank phase, the bingo ends: every mark steady again
-    EXPECT_EQ(std::pair(board().FlashTimer().isActive(), testing::PaintOf(board()).pixel(98, 10)), std::pair(false, kBlack));
+    EXPECT_EQ(std::pair(board().FlashTimer().isActive(), testing::PaintOf(board()).pixel(98, 10)),
+              std::pair(false, kBlack));
 }
 
 // Rings 7 pixels apart every 200 ms round a picture chosen before the bingo; a blank tick once they
@@ -104,15 +109,18 @@ TEST_F(Board, ThePaneRipplesOutFromThePictureAndCyclesUntilTheBingoEnds) {
     const auto rings = [&] {  // the black pixels along the middle row up to the picture's left column
         const QImage image = testing::PaintOf(pane);
         std::vector<int> black;
-        for (int x = 0; x <= image.width() / 2 - 20; ++x) if (image.pixel(x, image.height() / 2) == kBlack) black.push_back(x);
+        for (int x = 0; x <= image.width() / 2 - 20; ++x)
+            if (image.pixel(x, image.height() / 2) == kBlack) black.push_back(x);
         return black;
     };
     const std::pair<int, std::vector<std::vector<int>>> sides[] = {
-        {113, {{}, {29}, {22, 29}, {15, 22, 29}, {8, 15, 22, 29}, {1, 8, 15, 22, 29}, {0, 1, 8, 15, 22, 29}, {}, {}, {29}}},
+        {113,
+         {{}, {29}, {22, 29}, {15, 22, 29}, {8, 15, 22, 29}, {1, 8, 15, 22, 29}, {0, 1, 8, 15, 22, 29}, {}, {}, {29}}},
         {60, {{}, {3}, {0, 3}, {}, {}, {3}, {0, 3}, {}, {}, {3}}}};
     for (const auto& [side, expected] : sides) {
         pane.resize(side, side);
-        EXPECT_EQ(std::tuple(pane.RippleTimer().interval(), pane.RippleTimer().isActive(), rings()), std::tuple(200, true, std::vector<int>{}));
+        EXPECT_EQ(std::tuple(pane.RippleTimer().interval(), pane.RippleTimer().isActive(), rings()),
+                  std::tuple(200, true, std::vector<int>{}));
         for (std::size_t tick = 0; tick < expected.size(); ++tick) {
             pane.OnTimer();
             rings();  // another paint changes nothing
@@ -120,7 +128,8 @@ TEST_F(Board, ThePaneRipplesOutFromThePictureAndCyclesUntilTheBingoEnds) {
         }
     }
     const QImage image = testing::PaintOf(pane);  // the picture on 10 to 49, the first ring's right side on 56
-    EXPECT_EQ(std::tuple(w.doc.PendingPicture().IsEmpty(), image.pixel(10, 49), image.pixel(49, 10), image.pixel(50, 30), image.pixel(56, 30)),
+    EXPECT_EQ(std::tuple(w.doc.PendingPicture().IsEmpty(), image.pixel(10, 49), image.pixel(49, 10),
+                         image.pixel(50, 30), image.pixel(56, 30)),
               std::tuple(true, kRed, kRed, kWhite, kBlack));
     w.doc.SetMark(2, 0);
     EXPECT_EQ(std::pair(pane.RippleTimer().isActive(), pane.isVisibleTo(&w.view)), std::pair(false, false));
@@ -141,7 +150,9 @@ QString Refusal(const std::filesystem::path& file, const QString& why) {
 // Cards are different orders of every word; a run prints a page each, or is refused leaving the file alone.
 TEST(Cards, APrintRunDealsDifferentCardsOnePageEachOrLeavesTheFileAlone) {
     const auto inOrder = [n = 0u]() mutable -> std::uint32_t { return n++ % kSquares; };
-    const auto twiceThenReversed = [n = 0u]() mutable -> std::uint32_t { return n < 50 ? n++ % kSquares : 24 - n++ % kSquares; };
+    const auto twiceThenReversed = [n = 0u]() mutable -> std::uint32_t {
+        return n < 50 ? n++ % kSquares : 24 - n++ % kSquares;
+    };
     const auto cards = DealCards(30, std::minstd_rand(2024));
     WordOrder first, last;
     std::iota(first.begin(), first.end(), 0);
@@ -155,16 +166,18 @@ TEST(Cards, APrintRunDealsDifferentCardsOnePageEachOrLeavesTheFileAlone) {
     std::ofstream(dir.File("plain")) << "not a folder";  // nothing under it can be made, even by the superuser
     const std::vector<std::u16string> all = BuiltInWordList(), few(all.begin() + 1, all.end());
     struct Case { std::vector<std::u16string> words; int count; RandomSource random; const char* file; QString why; };
-    for (const Case& c : {Case{few, 1, inOrder, "cards.pdf", "a card needs 25 words, not 24."},
-                          Case{all, 1, {}, "cards.pdf", "there is no random source to deal with."},
-                          Case{all, 2, inOrder, "cards.pdf", "the random source keeps repeating the same deals."},
-                          Case{all, 0, inOrder, "cards.pdf", "a print run is 1 to 99 cards, not 0."},
-                          Case{all, 100, inOrder, "cards.pdf", "a print run is 1 to 99 cards, not 100."},
-                          Case{all, 1, inOrder, "plain/cards.pdf", "Not a directory."},
-                          Case{all, 1, inOrder, "cards.pdf", ""}, Case{all, 99, std::minstd_rand(11), "cards.pdf", ""}}) {
+    for (const Case& c :
+         {Case{few, 1, inOrder, "cards.pdf", "a card needs 25 words, not 24."},
+          Case{all, 1, {}, "cards.pdf", "there is no random source to deal with."},
+          Case{all, 2, inOrder, "cards.pdf", "the random source keeps repeating the same deals."},
+          Case{all, 0, inOrder, "cards.pdf", "a print run is 1 to 99 cards, not 0."},
+          Case{all, 100, inOrder, "cards.pdf", "a print run is 1 to 99 cards, not 100."},
+          Case{all, 1, inOrder, "plain/cards.pdf", "Not a directory."}, Case{all, 1, inOrder, "cards.pdf", ""},
+          Case{all, 99, std::minstd_rand(11), "cards.pdf", ""}}) {
         QString error;
         EXPECT_EQ(PrintCards(c.words, c.count, c.random, dir.File(c.file), &error), c.why.isEmpty()) << c.count;
-        EXPECT_EQ(std::tuple(error, PdfPages(ReadAll(dir.File("cards.pdf")))), std::tuple(Refusal(dir.File(c.file), c.why), c.why.isEmpty() ? c.count : 0));
+        EXPECT_EQ(std::tuple(error, PdfPages(ReadAll(dir.File("cards.pdf")))),
+                  std::tuple(Refusal(dir.File(c.file), c.why), c.why.isEmpty() ? c.count : 0));
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
     }
 }
@@ -173,9 +186,15 @@ TEST(Cards, APrintRunDealsDifferentCardsOnePageEachOrLeavesTheFileAlone) {
 // whole, else broken anywhere; too wide even at the floor (every glyph as wide as it gets): at the floor.
 TEST(Cards, LayOutOnWholeUnitsWithWordsAsLargeAsTheyFit) {
     struct Case { QSizeF page; QRectF title, firstSquare; double pitch, line; QRectF text; FontSizes sizes; };
-    for (const Case& c : {Case{{1000, 1100}, {69, 61, 862, 112}, {71, 177, 170, 170}, 172, 2, {82.9, 188.9, 146.2, 146.2}, {24, 10}},
-                          Case{{9921, 14031}, {612, 2085, 8697, 1131}, {629, 3250, 1719, 1719}, 1736, 17,  // an A4 PDF
-                               {749.33, 3370.33, 1478.34, 1478.34}, {245, 101}}}) {
+    for (const Case& c :
+         {Case{{1000, 1100}, {69, 61, 862, 112}, {71, 177, 170, 170}, 172, 2, {82.9, 188.9, 146.2, 146.2}, {24, 10}},
+          Case{{9921, 14031},
+               {612, 2085, 8697, 1131},
+               {629, 3250, 1719, 1719},
+               1736,
+               17,  // an A4 PDF
+               {749.33, 3370.33, 1478.34, 1478.34},
+               {245, 101}}}) {
         const CardLayout l = LayOutCard(c.page);
         const QRectF square = SquareRectOnCard(l, 0);
         EXPECT_EQ(std::tuple(l.title, square, l.pitch, l.line), std::tuple(c.title, c.firstSquare, c.pitch, c.line));
@@ -184,12 +203,15 @@ TEST(Cards, LayOutOnWholeUnitsWithWordsAsLargeAsTheyFit) {
     }
     const QRectF area(0, 0, 146.2, 146.2);
     const int whole = Qt::TextWordWrap, anywhere = Qt::TextWordWrap | Qt::TextWrapAnywhere;
-    const std::tuple<QString, int, int, bool> words[] = {{"vision", 24, whole, true}, {QString("leverage ").repeated(12), 0, whole, true},
-                                                         {QString("abcdefghij").repeated(3), 0, anywhere, true}, {QString(240, u'W'), 15, anywhere, false}};
+    const std::tuple<QString, int, int, bool> words[] = {{"vision", 24, whole, true},
+                                                         {QString("leverage ").repeated(12), 0, whole, true},
+                                                         {QString("abcdefghij").repeated(3), 0, anywhere, true},
+                                                         {QString(240, u'W'), 15, anywhere, false}};
     for (const auto& [word, size, wrap, fits] : words) {
         const WordFit fit = FitWords({word}, area, {24, 15}, QFont());
         const bool inside = area.contains(QFontMetricsF(fit.font).boundingRect(area, fit.flags, word));
-        EXPECT_EQ(std::tuple(fit.flags, fit.fits, inside, size ? fit.font.pixelSize() : 0), std::tuple(Qt::AlignCenter | wrap, fits, fits, size))
+        EXPECT_EQ(std::tuple(fit.flags, fit.fits, inside, size ? fit.font.pixelSize() : 0),
+                  std::tuple(Qt::AlignCenter | wrap, fits, fits, size))
             << word.left(20).toStdString() << " at " << fit.font.pixelSize();
     }
 }
@@ -198,17 +220,23 @@ TEST(Cards, LayOutOnWholeUnitsWithWordsAsLargeAsTheyFit) {
 // the board colour (0x00BBGGRR), the line's squares (listed first) framed; no read-only file replaced.
 TEST(Cards, TheExportedBoardShowsMarksInColoursThatStandApartAndFramesTheBingoLine) {
     const QColor black(Qt::black), white(Qt::white), red(214, 0, 28), blue(0, 84, 214);
-    for (const auto& [fill, text, frame] : {std::tuple(QColor(Qt::red), black, blue),  // 4.0:1 with white, 5.3:1 with black
-                                            {QColor(200, 30, 40), white, blue}, {QColor(128, 128, 128), black, red},
-                                            {QColor(Qt::blue), white, red}, {QColor(255, 255, 0), black, red}, {black, white, red}}) {
-        EXPECT_EQ(std::pair(TextColorOn(fill), BingoFrameColor(fill)), std::pair(text, frame)) << fill.name().toStdString();
+    for (const auto& [fill, text, frame] :
+         {std::tuple(QColor(Qt::red), black, blue),  // 4.0:1 with white, 5.3:1 with black
+          {QColor(200, 30, 40), white, blue},
+          {QColor(128, 128, 128), black, red},
+          {QColor(Qt::blue), white, red},
+          {QColor(255, 255, 0), black, red},
+          {black, white, red}}) {
+        EXPECT_EQ(std::pair(TextColorOn(fill), BingoFrameColor(fill)), std::pair(text, frame))
+            << fill.name().toStdString();
         EXPECT_GE(ContrastRatio(text, fill), 4.5);
     }
     const CardLayout layout = LayOutCard(QSizeF(kExportImageSize));
     struct Case { unsigned color; QRgb fill; std::vector<int> marks; int line; };
-    for (const Case& c : {Case{0x0000FFFF, qRgb(255, 255, 0), {0, 12}, 0}, Case{0x00FF0000, kBlue, {10, 11, 12, 13, 14, 0}, 5},
-                          Case{0x00FF0000, kBlue, {2, 7, 12, 17, 22, 0}, 5}, Case{0x00FF0000, kBlue, {0, 6, 12, 18, 24, 4}, 5},
-                          Case{0x00FF0000, kBlue, {4, 8, 12, 16, 20, 0}, 5}}) {
+    for (const Case& c :
+         {Case{0x0000FFFF, qRgb(255, 255, 0), {0, 12}, 0}, Case{0x00FF0000, kBlue, {10, 11, 12, 13, 14, 0}, 5},
+          Case{0x00FF0000, kBlue, {2, 7, 12, 17, 22, 0}, 5}, Case{0x00FF0000, kBlue, {0, 6, 12, 18, 24, 4}, 5},
+          Case{0x00FF0000, kBlue, {4, 8, 12, 16, 20, 0}, 5}}) {
         testing::GameWindow g;
         g.doc.Options().m_boardColor = c.color;
         g.doc.SetMarks(std::vector<std::int32_t>(c.marks.begin(), c.marks.end()));
@@ -219,22 +247,27 @@ TEST(Cards, TheExportedBoardShowsMarksInColoursThatStandApartAndFramesTheBingoLi
             const auto at = std::find(c.marks.begin(), c.marks.end(), s) - c.marks.begin();
             const QRect square = SquareRectOnCard(layout, s).toRect(), area = TextAreaOfSquare(square).toRect();
             const QRgb fill = at < std::ssize(c.marks) ? c.fill : kCardPaper;
-            EXPECT_EQ(std::pair(image.pixel(square.topLeft() + QPoint(1, 1)), image.pixel(area.topLeft() + QPoint(1, 1))),
-                      std::pair(at < c.line ? BingoFrameColor(QColor(c.fill)).rgb() : fill, fill)) << "square " << s;
+            EXPECT_EQ(
+                std::pair(image.pixel(square.topLeft() + QPoint(1, 1)), image.pixel(area.topLeft() + QPoint(1, 1))),
+                std::pair(at < c.line ? BingoFrameColor(QColor(c.fill)).rgb() : fill, fill))
+                << "square " << s;
         }
     }
     testing::GameWindow g;
     std::ofstream(g.dir.File("kept.png")) << "read-only";
     std::filesystem::permissions(g.dir.File("kept.png"), std::filesystem::perms::owner_read);
-    for (const auto& [name, why] : {std::pair<std::string, QString>{"BOARD.PDF", ""}, {"board.PNG", ""},
-                                    {"board.png.txt", "the name must end in .png or .pdf."}, {"kept.png", "Permission denied."}}) {
+    for (const auto& [name, why] : {std::pair<std::string, QString>{"BOARD.PDF", ""},
+                                    {"board.PNG", ""},
+                                    {"board.png.txt", "the name must end in .png or .pdf."},
+                                    {"kept.png", "Permission denied."}}) {
         QString error;
         EXPECT_EQ(ExportCard(g.doc, g.dir.File(name), &error), why.isEmpty()) << name;
         EXPECT_EQ(error, Refusal(g.dir.File(name), why));
     }
-    EXPECT_EQ(std::tuple(PdfPages(ReadAll(g.dir.File("BOARD.PDF"))), QImage(QString::fromStdString(g.dir.File("board.PNG"))).size(),
-                         ReadAll(g.dir.File("kept.png"))),
-              std::tuple(1, kExportImageSize, QByteArray("read-only")));
+    EXPECT_EQ(
+        std::tuple(PdfPages(ReadAll(g.dir.File("BOARD.PDF"))),
+                   QImage(QString::fromStdString(g.dir.File("board.PNG"))).size(), ReadAll(g.dir.File("kept.png"))),
+        std::tuple(1, kExportImageSize, QByteArray("read-only")));
 }
 
 }  // namespace

@@ -22,12 +22,16 @@ using testing::ShownBox;
 // Cells 15 pixels square and 18 apart, each colour a 9 pixel square 3 in; only a plain left tap on a
 // cell picks it, framed in black then (and none framed for a stored colour of no cell).
 TEST(Swatch, ShowsSevenColoursAndOnlyAPlainTapOnACellPicksAndFramesOne) {
-    const std::uint32_t values[] = {0x000000, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF};  // 0x00BBGGRR
-    const QRgb drawn[] = {qRgb(0, 0, 0), qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 0), qRgb(255, 0, 255), qRgb(255, 255, 0)};
+    const std::uint32_t values[] = {0x000000, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                    0x0000FF, 0xFF00FF, 0x00FFFF};  // 0x00BBGGRR
+    const QRgb drawn[] = {qRgb(0, 0, 0),   qRgb(0, 0, 255),   qRgb(0, 255, 0),  qRgb(0, 255, 255),
+                          qRgb(255, 0, 0), qRgb(255, 0, 255), qRgb(255, 255, 0)};
     const Qt::MouseButtons left = Qt::LeftButton, both = left | Qt::RightButton;
-    const std::tuple<QPoint, Qt::MouseButtons, Qt::KeyboardModifiers, int> taps[] = {  // and the cell picked since
-        {{15, 5}, left, {}, -1}, {{40, 15}, left, {}, -1}, {{60, 7}, left, {}, 3}, {{72, 0}, left, {}, 4}, {{122, 14}, left, {}, 6},
-        {{0, 0}, left, {}, 0}, {{17, 5}, left, {}, 0}, {{95, 5}, both, {}, 0}, {{95, 5}, left, Qt::ShiftModifier, 0}};
+    const std::tuple<QPoint, Qt::MouseButtons, Qt::KeyboardModifiers, int> taps[] = {
+        // and the cell picked since
+        {{15, 5}, left, {}, -1}, {{40, 15}, left, {}, -1}, {{60, 7}, left, {}, 3},
+        {{72, 0}, left, {}, 4},  {{122, 14}, left, {}, 6}, {{0, 0}, left, {}, 0},
+        {{17, 5}, left, {}, 0},  {{95, 5}, both, {}, 0},   {{95, 5}, left, Qt::ShiftModifier, 0}};
     CColorWnd swatch;
     swatch.m_selectedColor = 0x808080;
     for (const auto& [at, buttons, modifiers, picked] : taps) {
@@ -35,8 +39,10 @@ TEST(Swatch, ShowsSevenColoursAndOnlyAPlainTapOnACellPicksAndFramesOne) {
         const QImage image = testing::PaintOf(swatch);
         for (int cell = 0, x = 0; cell < 7; ++cell, x += 18) {
             const bool framed = image.pixel(x, 0) == drawn[0] && image.pixel(x + 14, 14) == drawn[0];
-            EXPECT_EQ(std::tuple(swatch.m_selectedColor, image.pixel(x + 3, 3), image.pixel(x + 11, 11), image.pixel(x + 12, 3) != drawn[cell], framed),
-                      std::tuple(picked < 0 ? 0x808080 : values[picked], drawn[cell], drawn[cell], true, cell == picked))
+            EXPECT_EQ(
+                std::tuple(swatch.m_selectedColor, image.pixel(x + 3, 3), image.pixel(x + 11, 11),
+                           image.pixel(x + 12, 3) != drawn[cell], framed),
+                std::tuple(picked < 0 ? 0x808080 : values[picked], drawn[cell], drawn[cell], true, cell == picked))
                 << at.x() << "," << at.y() << ": " << cell;
         }
     }
@@ -45,7 +51,8 @@ TEST(Swatch, ShowsSevenColoursAndOnlyAPlainTapOnACellPicksAndFramesOne) {
 // A 40 pixel wide 24-bit BMP of one colour, as paint programs write them.
 std::string SolidBmp(char r, char g, char b, char height = 40) {
     std::string file(54, '\0');
-    file[0] = 'B', file[1] = 'M', file[10] = 54, file[14] = 40, file[18] = 40, file[22] = height, file[26] = 1, file[28] = 24;
+    file[0] = 'B', file[1] = 'M', file[10] = 54, file[14] = 40, file[18] = 40, file[22] = height, file[26] = 1,
+    file[28] = 24;
     for (int i = 0; i < 40 * height; ++i) file += {b, g, r};
     return file;
 }
@@ -84,7 +91,8 @@ TEST_F(OptionsDialog, OpensWithTheStoredOptionsThePreviewAndThePartsInPlace) {
         LoadBuiltInPicture(id, picture);
         const QImage shown = testing::Render(*d).copy(COptionsDlg::kPreviewRect);
         int differing = 0;
-        for (int i = 0; i < 40 * 40; ++i) differing += shown.pixel(i % 40, i / 40) != (picture.Get()->pixels[i] | 0xFF000000u);
+        for (int i = 0; i < 40 * 40; ++i)
+            differing += shown.pixel(i % 40, i / 40) != (picture.Get()->pixels[i] | 0xFF000000u);
         EXPECT_EQ(differing, 0) << id;
         d->BingoMessageList()->setCurrentIndex(kBullPicture), d->OnBingoMessagePicked();
     }
@@ -95,7 +103,8 @@ TEST_F(OptionsDialog, OpensWithTheStoredOptionsThePreviewAndThePartsInPlace) {
 TEST_F(OptionsDialog, AStoredCustomPictureThatIsGoneIsReportedAndOkIsRefusedUntilOneIsLoaded) {
     const auto gone = w.dir.File("gone.bmp").u16string();
     w.doc.Options() = {kListLeft, kCustomPicture, 0, gone, 0};
-    w.port.filePicks = {std::nullopt, w.dir.Write("tall.bmp", SolidBmp(0, 0, 0, 41)), w.dir.Write("cyan.bmp", SolidBmp(0, -1, -1))};
+    w.port.filePicks = {std::nullopt, w.dir.Write("tall.bmp", SolidBmp(0, 0, 0, 41)),
+                        w.dir.Write("cyan.bmp", SolidBmp(0, -1, -1))};
     Open().OnLoad();  // cancelled
     d->OnLoad();      // too tall, and its path forgotten
     EXPECT_FALSE(Close());
@@ -107,7 +116,8 @@ TEST_F(OptionsDialog, AStoredCustomPictureThatIsGoneIsReportedAndOkIsRefusedUnti
     EXPECT_EQ(w.port.dialogs.at(0).at(0).name + w.port.dialogs.at(0).at(0).pattern, u"Bitmap Files (*.bmp)*.bmp");
     d->OnLoad();
     EXPECT_TRUE(Close());
-    EXPECT_EQ(std::pair(preview.pixel(20, 20), w.doc.Options().m_customPicturePath), std::pair(qRgb(0, 255, 255), w.dir.File("cyan.bmp").u16string()));
+    EXPECT_EQ(std::pair(preview.pixel(20, 20), w.doc.Options().m_customPicturePath),
+              std::pair(qRgb(0, 255, 255), w.dir.File("cyan.bmp").u16string()));
 }
 
 // The file's name is not UTF-8: its bytes are kept all the same.
@@ -131,10 +141,22 @@ TEST_F(OptionsDialog, OkHandsOptionsAndPictureToTheDocumentAndTheViewsFollow) {
 // nothing and are kept; Random Board is told of, and waits for the next deal.
 TEST_F(OptionsDialog, OkKeepsWhatThePlayerDidNotChange) {
     const std::u16string notice = u"The Random Board change\nwill take effect when you\nstart a new game.";
-    struct Case { PalabrumOptions stored; std::function<void(COptionsDlg&)> play; PalabrumOptions expected; std::vector<ShownBox> boxes; };
-    for (const Case& c : {Case{{0, 0, 0, u"/mine.bmp", 0}, [](COptionsDlg& d) { d.BingoMessageList()->setCurrentIndex(1), d.OnBingoMessagePicked(); }, {0, 1, 0, u"/mine.bmp", 0}, {}},
-                          Case{{-3, 9, 0, u"", 0xFF}, [](COptionsDlg&) {}, {-3, 9, 0, u"", 0xFF}, {}},
-                          Case{{}, [](COptionsDlg& d) { d.RandomBoardBox()->setChecked(true); }, {0, 0, 1, u"", 0}, {{ShownBox::kNotice, notice, u"Random Board"}}}}) {
+    struct Case {
+        PalabrumOptions stored;
+        std::function<void(COptionsDlg&)> play;
+        PalabrumOptions expected;
+        std::vector<ShownBox> boxes;
+    };
+    for (const Case& c :
+         {Case{{0, 0, 0, u"/mine.bmp", 0},
+               [](COptionsDlg& d) { d.BingoMessageList()->setCurrentIndex(1), d.OnBingoMessagePicked(); },
+               {0, 1, 0, u"/mine.bmp", 0},
+               {}},
+          Case{{-3, 9, 0, u"", 0xFF}, [](COptionsDlg&) {}, {-3, 9, 0, u"", 0xFF}, {}},
+          Case{{},
+               [](COptionsDlg& d) { d.RandomBoardBox()->setChecked(true); },
+               {0, 0, 1, u"", 0},
+               {{ShownBox::kNotice, notice, u"Random Board"}}}}) {
         w.doc.Options() = c.stored;
         c.play(Open());
         EXPECT_TRUE(Close());

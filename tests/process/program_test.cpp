@@ -35,7 +35,8 @@ struct Home : TempDir {
     // Puts a FIFO at `name`, a copy of a seed (a name ending in .dat), or the text itself.
     std::string Place(const std::string& name, const std::string& what) const {
         if (what == "fifo") EXPECT_EQ(::mkfifo(File(name).c_str(), 0600), 0);
-        else if (what.ends_with(".dat")) std::filesystem::copy_file(PALABRUM_SOURCE_DIR "/fuzz/corpus/state_file/" + what, File(name));
+        else if (what.ends_with(".dat"))
+            std::filesystem::copy_file(PALABRUM_SOURCE_DIR "/fuzz/corpus/state_file/" + what, File(name));
         else std::ofstream(File(name), std::ios::binary) << what;
         return File(name);
     }
@@ -51,7 +52,8 @@ TEST(Program, EndsBySignalWithTheGameSaved) {
     for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
         Home home;
         const std::string game = Read(home.Place("game.dat", "started_no_bingo.dat"));
-        const std::string state = home.Place("data/Palabrum/Palabrum/Palabrum.dat", game + "trailing bytes a save drops");
+        const std::string state =
+            home.Place("data/Palabrum/Palabrum/Palabrum.dat", game + "trailing bytes a save drops");
         Child child = home.Start({});
         // The one running copy's lock shows that the start is under way, its handlers in place.
         for (int tries = 0; tries < 3000 && child.Running() && std::filesystem::is_empty(home.File("run")); ++tries)
@@ -71,7 +73,8 @@ TEST(Program, QuitSignalsAskToQuitOnce) {
     QuitSignals quit;
     std::vector<int> asked;
     QObject::connect(&quit, &QuitSignals::quitRequested, [&](int signal) { asked.push_back(signal); });
-    for (int signal : {SIGHUP, SIGTERM, SIGINT}) ::raise(signal), QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    for (int signal : {SIGHUP, SIGTERM, SIGINT})
+        ::raise(signal), QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
     EXPECT_EQ(asked, std::vector{SIGHUP});
 }
 
@@ -79,11 +82,15 @@ TEST(Program, QuitSignalsAskToQuitOnce) {
 // is given blocks it, a FIFO included; and a file's name need not be UTF-8.
 TEST(Program, AScreenshotRunAlwaysEndsWithItsPicture) {
     struct Case { const char *state, *game, *gameIs, *said; };  // said: on standard error; "": no word of ours
-    for (const Case& c : {Case{"options_all_set.dat", "notagame.dat", "hello", "palabrum: Open Failed: Could not open C:\\pictures\\boss.bmp\n"},
-                          Case{"fifo", "fifo", "fifo", "Could not open the game "}, Case{nullptr, "caf\xE9.dat", "bingo_row.dat", ""}}) {
+    for (const Case& c : {Case{"options_all_set.dat", "notagame.dat", "hello",
+                               "palabrum: Open Failed: Could not open C:\\pictures\\boss.bmp\n"},
+                          Case{"fifo", "fifo", "fifo", "Could not open the game "},
+                          Case{nullptr, "caf\xE9.dat", "bingo_row.dat", ""}}) {
         Home home;
         if (c.state) home.Place("data/Palabrum/Palabrum/Palabrum.dat", c.state);
-        EXPECT_EQ(ExitCode(home.Start({"--screenshot", home.File("shot.png"), home.Place(c.game, c.gameIs)}).Wait(60s)), 0) << c.game;
+        EXPECT_EQ(ExitCode(home.Start({"--screenshot", home.File("shot.png"), home.Place(c.game, c.gameIs)}).Wait(60s)),
+                  0)
+            << c.game;
         EXPECT_EQ(Read(home.File("shot.png")).substr(0, 8), "\x89PNG\r\n\x1A\n");
         const std::string err = Read(home.File("err"));
         EXPECT_EQ(err.find(*c.said ? c.said : "palabrum:") != std::string::npos, *c.said != 0) << err;
@@ -104,14 +111,16 @@ TEST(OneRunningCopy, ManyStartsAtTheSameInstantLeaveExactlyOneWindow) {
         ::close(gate[0]), ::close(gate[1]);
         // A second window would keep the count up to the limit: fifty starts on two busy cores, sanitized too.
         int running = kCopies;
-        for (const auto until = std::chrono::steady_clock::now() + 120s; running > 1 && std::chrono::steady_clock::now() < until;) {
+        for (const auto until = std::chrono::steady_clock::now() + 120s;
+             running > 1 && std::chrono::steady_clock::now() < until;) {
             std::this_thread::sleep_for(50ms);
             running = 0;
             for (auto& copy : copies) running += copy.Running();
         }
         EXPECT_EQ(running, 1) << "round " << round;
         for (int i = 0; i < kCopies; ++i)
-            EXPECT_TRUE(copies[i].Running() || ExitCode(copies[i].Status()) == 0) << i << ": " << Read(home.File("err" + std::to_string(i)));
+            EXPECT_TRUE(copies[i].Running() || ExitCode(copies[i].Status()) == 0)
+                << i << ": " << Read(home.File("err" + std::to_string(i)));
     }
 }
 

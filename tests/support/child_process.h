@@ -48,7 +48,8 @@ public:
 
     // The wait status once it has ended, waiting up to `limit` for that; an ended child is reaped here.
     std::optional<int> Wait(std::chrono::milliseconds limit = {}) {
-        for (const auto end = std::chrono::steady_clock::now() + limit;; std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+        for (const auto end = std::chrono::steady_clock::now() + limit;;
+             std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
             int status = 0;
             if (m_pid > 0 && !m_status && ::waitpid(m_pid, &status, WNOHANG) == m_pid) m_status = status;
             if (m_status || m_pid <= 0 || std::chrono::steady_clock::now() >= end) return m_status;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/document_view.h"
@@ -40,9 +41,8 @@ public:
 
     std::vector<ShownBox> boxes;
     std::vector<std::vector<FileFilter>> dialogs;  // the filters of every file dialog shown
-    std::vector<std::u16string> saveTitles;
+    std::tuple<int, int, int> askedNumber;  // the last number's start, least and greatest
     int newCommands = 0;
-    int optionsRuns = 0;
     int aboutBoxes = 0;
 
     void ShowError(std::u16string_view text, std::u16string_view caption) override {
@@ -50,31 +50,26 @@ public:
     }
     bool AskYesNo(std::u16string_view text, std::u16string_view caption) override {
         boxes.push_back({ShownBox::kQuestion, std::u16string(text), std::u16string(caption)});
-        if (answers.empty()) return false;
-        const bool yes = answers.front();
-        answers.pop_front();
-        return yes;
+        return Take(answers).value_or(false);
     }
     void ShowNotice(std::u16string_view text, std::u16string_view caption) override {
         boxes.push_back({ShownBox::kNotice, std::u16string(text), std::u16string(caption)});
     }
-    std::optional<int> AskNumber(std::u16string_view, std::u16string_view, int, int, int) override {
-        return Next(numbers);
+    std::optional<int> AskNumber(std::u16string_view, std::u16string_view, int start, int low, int high) override {
+        askedNumber = {start, low, high};
+        return Take(numbers).value_or(std::nullopt);
     }
     std::optional<std::filesystem::path> ChooseFileToOpen(const std::vector<FileFilter>& filters) override {
         dialogs.push_back(filters);
-        return Next(filePicks);
+        return Take(filePicks).value_or(std::nullopt);
     }
-    std::optional<std::filesystem::path> ChooseFileToSave(std::u16string_view title, std::u16string_view,
+    std::optional<std::filesystem::path> ChooseFileToSave(std::u16string_view, std::u16string_view,
                                                           const std::vector<FileFilter>& filters) override {
-        saveTitles.emplace_back(title);
         dialogs.push_back(filters);
-        return Next(filePicks);
+        return Take(filePicks).value_or(std::nullopt);
     }
     std::optional<OptionsChoice> RunOptionsDialog(const PalabrumOptions& current) override {
-        ++optionsRuns;
-        if (!optionsDialog) return std::nullopt;
-        return optionsDialog(current);
+        return optionsDialog ? optionsDialog(current) : std::nullopt;
     }
     void ShowAbout() override { ++aboutBoxes; }
     void FileNew() override {
@@ -82,20 +77,16 @@ public:
         if (doc) doc->NewDocument();
     }
     std::uint32_t Random() override {
-        if (!draws.empty()) {
-            const auto r = draws.front();
-            draws.pop_front();
-            return r;
-        }
+        if (const auto scripted = Take(draws)) return *scripted;
         m_seed = m_seed * 1664525u + 1013904223u;
         return m_seed;
     }
 
 private:
     template <class T>
-    static std::optional<T> Next(std::deque<std::optional<T>>& script) {
+    static std::optional<T> Take(std::deque<T>& script) {
         if (script.empty()) return std::nullopt;
-        auto next = script.front();
+        auto next = std::move(script.front());
         script.pop_front();
         return next;
     }
