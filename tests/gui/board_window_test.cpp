@@ -188,13 +188,8 @@ TEST(Cards, LayOutOnWholeUnitsWithWordsAsLargeAsTheyFit) {
     struct Case { QSizeF page; QRectF title, firstSquare; double pitch, line; QRectF text; FontSizes sizes; };
     for (const Case& c :
          {Case{{1000, 1100}, {69, 61, 862, 112}, {71, 177, 170, 170}, 172, 2, {82.9, 188.9, 146.2, 146.2}, {24, 10}},
-          Case{{9921, 14031},
-               {612, 2085, 8697, 1131},
-               {629, 3250, 1719, 1719},
-               1736,
-               17,  // an A4 PDF
-               {749.33, 3370.33, 1478.34, 1478.34},
-               {245, 101}}}) {
+          Case{{9921, 14031}, {612, 2085, 8697, 1131}, {629, 3250, 1719, 1719}, 1736, 17,  // an A4 PDF
+               {749.33, 3370.33, 1478.34, 1478.34}, {245, 101}}}) {
         const CardLayout l = LayOutCard(c.page);
         const QRectF square = SquareRectOnCard(l, 0);
         EXPECT_EQ(std::tuple(l.title, square, l.pitch, l.line), std::tuple(c.title, c.firstSquare, c.pitch, c.line));
@@ -203,10 +198,9 @@ TEST(Cards, LayOutOnWholeUnitsWithWordsAsLargeAsTheyFit) {
     }
     const QRectF area(0, 0, 146.2, 146.2);
     const int whole = Qt::TextWordWrap, anywhere = Qt::TextWordWrap | Qt::TextWrapAnywhere;
-    const std::tuple<QString, int, int, bool> words[] = {{"vision", 24, whole, true},
-                                                         {QString("leverage ").repeated(12), 0, whole, true},
-                                                         {QString("abcdefghij").repeated(3), 0, anywhere, true},
-                                                         {QString(240, u'W'), 15, anywhere, false}};
+    const std::tuple<QString, int, int, bool> words[] = {
+        {"vision", 24, whole, true}, {QString("leverage ").repeated(12), 0, whole, true},
+        {QString("abcdefghij").repeated(3), 0, anywhere, true}, {QString(240, u'W'), 15, anywhere, false}};
     for (const auto& [word, size, wrap, fits] : words) {
         const WordFit fit = FitWords({word}, area, {24, 15}, QFont());
         const bool inside = area.contains(QFontMetricsF(fit.font).boundingRect(area, fit.flags, word));
@@ -222,11 +216,8 @@ TEST(Cards, TheExportedBoardShowsMarksInColoursThatStandApartAndFramesTheBingoLi
     const QColor black(Qt::black), white(Qt::white), red(214, 0, 28), blue(0, 84, 214);
     for (const auto& [fill, text, frame] :
          {std::tuple(QColor(Qt::red), black, blue),  // 4.0:1 with white, 5.3:1 with black
-          {QColor(200, 30, 40), white, blue},
-          {QColor(128, 128, 128), black, red},
-          {QColor(Qt::blue), white, red},
-          {QColor(255, 255, 0), black, red},
-          {black, white, red}}) {
+          {QColor(200, 30, 40), white, blue}, {QColor(128, 128, 128), black, red}, {QColor(Qt::blue), white, red},
+          {QColor(255, 255, 0), black, red}, {black, white, red}}) {
         EXPECT_EQ(std::pair(TextColorOn(fill), BingoFrameColor(fill)), std::pair(text, frame))
             << fill.name().toStdString();
         EXPECT_GE(ContrastRatio(text, fill), 4.5);
@@ -256,8 +247,7 @@ TEST(Cards, TheExportedBoardShowsMarksInColoursThatStandApartAndFramesTheBingoLi
     testing::GameWindow g;
     std::ofstream(g.dir.File("kept.png")) << "read-only";
     std::filesystem::permissions(g.dir.File("kept.png"), std::filesystem::perms::owner_read);
-    for (const auto& [name, why] : {std::pair<std::string, QString>{"BOARD.PDF", ""},
-                                    {"board.PNG", ""},
+    for (const auto& [name, why] : {std::pair<std::string, QString>{"BOARD.PDF", ""}, {"board.PNG", ""},
                                     {"board.png.txt", "the name must end in .png or .pdf."},
                                     {"kept.png", "Permission denied."}}) {
         QString error;
