@@ -56,7 +56,6 @@ public:
         }
     }
     bool Running() { return m_pid > 0 && !Wait(); }
-    std::optional<int> Status() const { return m_status; }
     void Signal(int signal) {
         if (Running()) ::kill(m_pid, signal);
     }
