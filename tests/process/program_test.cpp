@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 
-#include "shell/quit_signals.h"
 #include "tests/support/child_process.h"
 #include "tests/support/temp_dir.h"
 
@@ -47,8 +45,9 @@ struct Home : TempDir {
     }
 };
 
-// Hang-up, as at logout, saves the game as closing the window does (the other quit signals take the same path,
-// and the next test sees them caught); a second signal right behind the first does not cut the save short.
+// Hang-up, as at logout, saves the game as closing the window does; the other quit signals take the same path
+// (App.QuitSignalsAskToQuitOnce sees all three caught). A second signal right behind the first does not cut the
+// save short.
 TEST(Program, EndsBySignalWithTheGameSaved) {
     Home home;
     const std::string game = Read(home.Place("game.dat", "started_no_bingo.dat"));
@@ -61,19 +60,6 @@ TEST(Program, EndsBySignalWithTheGameSaved) {
     child.Signal(SIGHUP);
     EXPECT_EQ(ExitCode(child.Wait(60s)), 0) << Read(home.File("err"));
     EXPECT_EQ(Read(state), game);
-}
-
-// Only the first signal asks to quit, however late the next ones come.
-TEST(Program, QuitSignalsAskToQuitOnce) {
-    int argc = 1;
-    char name[] = "palabrum", *argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-    QuitSignals quit;
-    std::vector<int> asked;
-    QObject::connect(&quit, &QuitSignals::quitRequested, [&](int signal) { asked.push_back(signal); });
-    for (int signal : {SIGHUP, SIGTERM, SIGINT})
-        ::raise(signal), QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
-    EXPECT_EQ(asked, std::vector{SIGHUP});
 }
 
 // No box waits for a person during a screenshot: each is told on standard error; nothing the program
