@@ -52,8 +52,7 @@ struct Program {
     bool started = false;
 };
 
-class App : public ::testing::Test {
-protected:
+struct App : ::testing::Test {
     fs::path state() const { return dir.File("Palabrum.dat"); }
     testing::TempDir dir;
 };
@@ -61,28 +60,23 @@ protected:
 // A game under way is dropped only when the player agrees; a name need not be
 // UTF-8 to open, be remembered and open again. Failures name their command.
 TEST_F(App, GamesOpenFromTheCommandLineAndTheRecentListWhenThePlayerAgrees) {
-    const fs::path game = dir.File("caf\xE9.dat"), saved = dir.File("saved.dat"), card = dir.File("card.png"),
-                   blocked = card / "x";
-    {
-        Program first(state());
-        first.app.Document().SetMark(3, 1);
-        ASSERT_TRUE(first.app.Document().SaveDocumentFile(game));
-        first.app.Document().SetMark(4, 1);
-        first.Frame().close();
-    }
+    const fs::path game = dir.File("caf\xE9.dat"), saved = dir.File("saved.dat"), nothing = dir.File("nothing.dat"),
+                   card = dir.File("card.png"), blocked = card / "x";
+    Program first(state());  // leaves a game under way, and the game file
+    first.app.Document().SetMark(3, 1);
+    ASSERT_TRUE(first.app.Document().SaveDocumentFile(game));
+    first.app.Document().SetMark(4, 1);
+    first.Frame().close();
     const ShownBox question{ShownBox::kQuestion, u"Cancel current game?", u"Cancel game?"};
-    const std::u16string text = u"Could not open the game " + dir.File("nothing.dat").u16string() +
-                                u".\nIt is missing, unreadable or not a saved Palabrum game.";
-    EXPECT_EQ(Program(state(), dir.File("nothing.dat"), {true}).port.boxes,
-              (std::vector<ShownBox>{question, {ShownBox::kError, text, u"File Open Error"}}));
+    const ShownBox missing{ShownBox::kError, u"Could not open the game " + nothing.u16string() +
+                           u".\nIt is missing, unreadable or not a saved Palabrum game.", u"File Open Error"};
+    EXPECT_EQ(Program(state(), nothing, {true}).port.boxes, (std::vector{question, missing}));
     EXPECT_EQ(Program(state(), game, {false}).Mark(4), 1);  // declined
     Program p(state(), game, {true});
     EXPECT_EQ(std::tuple(p.port.boxes, p.Mark(3), p.Mark(4)), std::tuple(std::vector{question}, 1, 0));
     p.port.filePicks = {card, std::nullopt, blocked, saved, blocked};  // none for Print Cards: its number is cancelled
-    for (const char* command :
-         {"&Print Cards...", "&Export Card...", "&Save...", "&Save...", "&Save...", "&Export Card..."}) {
-        p.Find(QString::fromLatin1(command))->trigger();
-    }
+    for (auto command : {"&Print Cards...", "&Export Card...", "&Save...", "&Save...", "&Save...", "&Export Card..."})
+        p.Find(command)->trigger();
     EXPECT_EQ(std::tuple(p.port.askedNumber, QImage(QString::fromStdString(card.string())).isNull(),
                          p.port.dialogs.at(1).at(0).pattern),
               std::tuple(std::tuple(10, 1, 99), false, u"*.dat"));
@@ -145,8 +139,7 @@ TEST(AboutBox, ShowsNameVersionAndALinkThatUnderlinesOnHoverAndOpensOnRelease) {
     for (auto* label : about.findChildren<QLabel*>()) texts << label->text();
     EXPECT_EQ(texts, (QStringList{"About Palabrum", "", "Palabrum(TM) Version 1.00", product::kNotice,
                                   "Instructions and terms of use: Help/Help Topics", product::kWebHost}));
-    // OK at 88,46 dialog units of 1.5 and 1.625 pixels, with the focus, answering Enter.
-    // The link in pure blue on the dialog's own background.
+    // OK at 88,46 dialog units of 1.5 and 1.625 pixels, with the focus, answering Enter; the link blue, unfilled.
     auto* ok = about.findChild<QPushButton*>();
     CLinkStatic& link = *about.Link();
     EXPECT_EQ(std::tuple(ok->geometry(), about.focusWidget() == ok, ok->isDefault(),
@@ -156,8 +149,8 @@ TEST(AboutBox, ShowsNameVersionAndALinkThatUnderlinesOnHoverAndOpensOnRelease) {
     for (const QPoint p : {QPoint(2, 2), QPoint(-1, 2), QPoint(2, 2), QPoint(link.width() + 5, 2), QPoint(2, 2)}) {
         link.OnMouseMove(p);
         const bool over = link.rect().contains(p);
-        EXPECT_EQ(std::tuple(link.font().underline(), link.cursor().shape() == Qt::PointingHandCursor),
-                  std::tuple(over, over));
+        EXPECT_EQ(std::pair(link.font().underline(), link.cursor().shape() == Qt::PointingHandCursor),
+                  std::pair(over, over));
         if (!over && p.x() > 0) link.OnLButtonUp(p);
     }
     about.show();
@@ -193,13 +186,10 @@ TEST_F(App, QuitSignalsAskToQuitOnce) {
     EXPECT_EQ(asked, std::vector{SIGHUP});
 }
 
-// Addresses are made before any fork, as a child may not allocate.
-sockaddr_un AddressOf(const fs::path& path) {
+// The descriptor, or -1; allocates nothing, so that a forked child may call it.
+int ConnectTo(const fs::path& path) {
     sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
     path.native().copy(address.sun_path, sizeof address.sun_path - 1);
-    return address;
-}
-int ConnectTo(const sockaddr_un& address) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     return ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 ? fd : -1;
 }
@@ -216,30 +206,27 @@ struct ScopedEnv {
     std::optional<QByteArray> old;
 };
 
-// Starts that connect and say nothing are dropped in time for the next; what a
-// crash left never blocks a start; another user's request is dropped unread (as root).
+// Starts that connect and say nothing are dropped in time for the next (what a second start hands
+// over is checked through the application); what a crash left never blocks a start; another user's request is
+// dropped unread (as root).
 TEST(SingleInstance, ASecondStartHandsItsTokenAndFileToTheFirstAndEnds) {
     testing::TempDir dir;
     dir.Write("copy.socket", "left by a crash");
     SingleInstance first(dir.Path(), "copy");
     ASSERT_TRUE(first.Claim({}));
-    QSignalSpy tokens(&first, &SingleInstance::activationRequested), files(&first, &SingleInstance::openRequested);
+    QSignalSpy tokens(&first, &SingleInstance::activationRequested);
+    const fs::path socket = first.SocketPath();
     std::vector<int> silent;
-    for (int i = 0; i < SingleInstance::kMaxConnections + 2; ++i)
-        silent.push_back(ConnectTo(AddressOf(first.SocketPath())));
-    EXPECT_FALSE(SingleInstance(dir.Path(), "copy")
-                     .Claim({"token-1", "/tmp/caf\xe9\nmeeting.dat"}));  // a name is bytes, any bytes
+    for (int i = 0; i < SingleInstance::kMaxConnections + 2; ++i) silent.push_back(ConnectTo(socket));
+    EXPECT_FALSE(SingleInstance(dir.Path(), "copy").Claim({"token-1", std::nullopt}));
     EXPECT_TRUE(tokens.wait(8000));
-    EXPECT_EQ(std::tuple(tokens.at(0).at(0).toByteArray(), files.value(0).value(0).value<fs::path>()),
-              std::tuple("token-1", "/tmp/caf\xe9\nmeeting.dat"));
     for (int fd : silent) ::close(fd);
     if (::geteuid() == 0) {
         ::chmod(dir.Path().c_str(), 0711);  // opened only so that the other user reaches the socket at all
-        ::chmod(first.SocketPath().c_str(), 0666);
+        ::chmod(socket.c_str(), 0666);
         const std::string message = *EncodeStartRequest({"foreign", fs::path("/tmp/foreign.dat")});
-        const sockaddr_un address = AddressOf(first.SocketPath());
         testing::Child intruder = testing::Child::Fork([&] {  // 0 once its request is sent
-            const int fd = ::setuid(kNobody) == 0 ? ConnectTo(address) : -1;
+            const int fd = ::setuid(kNobody) == 0 ? ConnectTo(socket) : -1;
             return fd < 0 || ::send(fd, message.data(), message.size(), MSG_NOSIGNAL) != ssize_t(message.size());
         });
         EXPECT_EQ(testing::ExitCode(intruder.Wait(std::chrono::seconds(10))), 0) << "the other user did not connect";
@@ -262,20 +249,19 @@ TEST(SingleInstance, LockAndSocketLiveOnlyInAFolderNoOtherUserCanEnter) {
     for (const auto& [runtime, mode, theirs, ownOpen, expected] : rows) {
         if (theirs && ::geteuid() != 0) continue;
         SCOPED_TRACE(runtime + " " + std::to_string(mode) + (theirs ? " theirs" : "") + (ownOpen ? " open" : ""));
-        testing::TempDir scratch;
-        const fs::path temp = scratch.File("tmp"), own = temp / ("palabrum-" + std::to_string(::getuid())),
-                       run = scratch.File("run");
-        fs::create_directories(ownOpen ? own : temp);
+        testing::TempDir scratch;  // the temporary folder too
+        const fs::path own = scratch.File("palabrum-" + std::to_string(::getuid())), run = scratch.File("run");
+        if (ownOpen) fs::create_directory(own);
         fs::create_directory(run);
         fs::create_directory_symlink(run, scratch.File("link"));
         EXPECT_EQ(::chmod(run.c_str(), mode) | ::chown(run.c_str(), theirs ? kNobody : ::getuid(), -1), 0);
         if (ownOpen) ::chmod(own.c_str(), 0777);
         const std::string xdgValue = runtime == "relative" ? "run" : scratch.File(runtime).string();
-        const ScopedEnv tmpdir("TMPDIR", temp.c_str());
+        const ScopedEnv tmpdir("TMPDIR", scratch.Path().c_str());
         const ScopedEnv xdg("XDG_RUNTIME_DIR", runtime.empty() ? nullptr : xdgValue.c_str());
         EXPECT_EQ(SingleInstance::TrustedFolder(), expected == "run" ? std::optional(run)
                                                    : expected == "own" ? std::optional(own) : std::nullopt);
-        if (expected == "own") EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_all);
+        EXPECT_EQ(fs::status(own).permissions() == fs::perms::owner_all, expected == "own");  // made when needed, ours
     }
 }
 
@@ -284,11 +270,11 @@ TEST_F(App, ASecondStartRaisesTheRunningCopyAndOpensItsGameThere) {
     ScopedEnv token("XDG_ACTIVATION_TOKEN", nullptr);
     Program p(state(), {}, {}, true);
     p.app.Document().SetMark(9, 1);
-    ASSERT_TRUE(p.app.Document().SaveDocumentFile(dir.File("meet\ning.dat")));
+    ASSERT_TRUE(p.app.Document().SaveDocumentFile(dir.File("caf\xe9\nmeeting.dat")));  // a name is bytes, any bytes
     p.app.DoFileNew();
     p.Frame().setWindowState(Qt::WindowMinimized);
     token.Set("token-7");
-    EXPECT_FALSE(Program(state(), dir.File("meet\ning.dat"), {}, true).started);
+    EXPECT_FALSE(Program(state(), dir.File("caf\xe9\nmeeting.dat"), {}, true).started);
     token.Set(nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return qgetenv("XDG_ACTIVATION_TOKEN") == "token-7"; }));
     EXPECT_EQ(std::tuple(p.Frame().windowState() & Qt::WindowMinimized, p.Mark(9)), std::tuple(false, 1));
