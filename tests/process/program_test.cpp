@@ -16,8 +16,7 @@ namespace {
 using namespace std::chrono_literals;
 
 std::string Read(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
 }
 
 // Data, settings and runtime folders of its own for every program started while it lives.
@@ -45,9 +44,8 @@ struct Home : TempDir {
     }
 };
 
-// Hang-up, as at logout, saves the game as closing the window does; the other quit signals take the same path
-// (App.QuitSignalsAskToQuitOnce sees all three caught). A second signal right behind the first does not cut the
-// save short.
+// Hang-up (logout) saves the game as closing the window does, and so do the other quit signals, by the same path;
+// a second signal right behind the first does not cut the save short.
 TEST(Program, EndsBySignalWithTheGameSaved) {
     Home home;
     const std::string game = Read(home.Place("game.dat", "started_no_bingo.dat"));
@@ -72,9 +70,8 @@ TEST(Program, AScreenshotRunAlwaysEndsWithItsPicture) {
                           Case{nullptr, "caf\xE9.dat", "bingo_row.dat", ""}}) {
         Home home;
         if (c.state) home.Place("data/Palabrum/Palabrum/Palabrum.dat", c.state);
-        EXPECT_EQ(ExitCode(home.Start({"--screenshot", home.File("shot.png"), home.Place(c.game, c.gameIs)}).Wait(60s)),
-                  0)
-            << c.game;
+        Child run = home.Start({"--screenshot", home.File("shot.png"), home.Place(c.game, c.gameIs)});
+        EXPECT_EQ(ExitCode(run.Wait(60s)), 0) << c.game;
         EXPECT_EQ(Read(home.File("shot.png")).substr(0, 8), "\x89PNG\r\n\x1A\n");
         const std::string err = Read(home.File("err"));
         EXPECT_EQ(err.find(*c.said ? c.said : "palabrum:") != std::string::npos, *c.said != 0) << err;

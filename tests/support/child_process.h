@@ -26,8 +26,7 @@ public:
         if (pid == 0) ::_exit(body());
         return Child(pid);
     }
-    // Runs argv[0] in this process's environment, its output to the files `out` and `err`, once it
-    // has read a byte from `gate` (-1: at once); 127 if it cannot.
+    // Runs argv[0], output to the files `out` and `err`, after a byte from `gate` (-1: at once); 127 if it cannot.
     static Child Start(std::vector<std::string> argv, const std::string& out, const std::string& err, int gate = -1) {
         std::vector<char*> args;
         for (auto& arg : argv) args.push_back(arg.data());
