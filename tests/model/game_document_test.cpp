@@ -237,6 +237,7 @@ TEST_F(StateFile, ASaveFailingAtAnyCallKeepsTheOldFileAndLeavesNothingBehindAndA
         EXPECT_EQ(fresh.port.boxes, saved ? std::vector<ShownBox>{} : error);
         EXPECT_EQ(std::filesystem::read_symlink(path()), "synced/game.dat");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("synced")), {}), 1);  // no temporary
+        EXPECT_LE(failing.opened.size(), 1u);  // one temporary a save
         struct stat info {};
         ::stat(game.c_str(), &info);
         EXPECT_EQ(info.st_mode & 07777, kept);
