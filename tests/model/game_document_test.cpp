@@ -131,6 +131,7 @@ TEST_F(GameDocument, EveryRefusedListShowsOneBoxAndKeepsTheGameAndAGoodOneIsDeal
     for (int s = 0; s < kSquares; ++s) EXPECT_EQ(g.doc.GetWord(s), testing::U16("item " + std::to_string(s + 1)));
     g.doc.OnCmdMsg(kCmdLoadDefaultList);
     EXPECT_TRUE(DealtBuiltInListInOrder(g.doc));
+    EXPECT_EQ(g.doc.GetWord(19), u"best interest(s))");  // as shipped, the stray parenthesis and all
 }
 
 // The fresh game written out by hand: default options, the built-in list in list order, no marks.
