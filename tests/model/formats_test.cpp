@@ -1,5 +1,4 @@
-// The byte formats: the state file's archive and options record, file names through UTF-16, the
-// line a second start sends, and the bingo pictures with the box shown for each refused file.
+// The byte formats: the archive and options record, file names, a second start's line, and the bingo pictures.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -26,7 +25,7 @@ Bytes Store(const std::function<void(Archive&)>& write) {
     return out;
 }
 
-TEST(Archive, CountsAndLengthsTakeTheShortestLittleEndianFormAndReadBack) {
+TEST(Archive, CountsAndLengthsTakeTheShortestLittleEndianFormAndReadBackAndOptionsFieldsKeepTheirOrderAndWidths) {
     const std::pair<std::uint32_t, Bytes> counts[] = {
         {0xFFFE, {0xFE, 0xFF}}, {0xFFFF, {0xFF, 0xFF, 0xFF, 0xFF, 0, 0}}, {0x12345, {0xFF, 0xFF, 0x45, 0x23, 1, 0}}};
     for (const auto& [count, bytes] : counts) {
@@ -49,15 +48,12 @@ TEST(Archive, CountsAndLengthsTakeTheShortestLittleEndianFormAndReadBack) {
         EXPECT_EQ(back, s);
         EXPECT_EQ(in.Remaining(), 0u);
     }
-}
-
-TEST(OptionsRecord, KeepsItsFieldsInOrderAndTheirWidths) {
     PalabrumOptions options{kListTop, kCustomPicture, 1, u"p", 0x00FFFF00};
     EXPECT_EQ(Store([&](Archive& ar) { options.Serialize(ar); }),
               (Bytes{1, 0, 2, 0, 1, 0, 0, 0, 0xFF, 0xFE, 0xFF, 1, 'p', 0, 0, 0xFF, 0xFF, 0}));
 }
 
-TEST(FileNames, SurviveUtf16AndShowUndecodableBytesAsReplacements) {
+TEST(FileNames, SurviveUtf16ShowUndecodableBytesAsReplacementsAndAreFoundAgainFromWhatIsShown) {
     const std::pair<std::string, std::u16string> names[] = {
         {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", u"caf\u00E9 \u20AC \U0001F600"},
         {"caf\xE9.txt", u"caf\uFFFD.txt"},                                       // Latin-1
@@ -70,18 +66,15 @@ TEST(FileNames, SurviveUtf16AndShowUndecodableBytesAsReplacements) {
         EXPECT_EQ(PathFromUtf16(Utf16FromPath(bytes)).native(), bytes);
         EXPECT_EQ(DisplayName(bytes), shown);
     }
-}
-
-TEST(FileNames, AreFoundAgainFromWhatALossyDialogShowsUnlessTwoShowAlike) {
+    // Found again from what a lossy dialog shows, unless two show alike.
     testing::TempDir dir;
     const auto folder = dir.File("d\xE9j\xE0");
     std::filesystem::create_directory(folder);
     for (const auto& file : {folder / "caf\xE9.dat", dir.File("a\xE9"), dir.File("a\xE8")}) std::ofstream(file) << "x";
     EXPECT_EQ(ResolveDisplayedName(DisplayName(folder / "caf\xE9.dat")), folder / "caf\xE9.dat");
     EXPECT_EQ(ResolveDisplayedName(DisplayName(folder / "new.dat")), folder / "new.dat");
-    for (const std::u16string& shown : {DisplayName(dir.File("a\xE9")), std::u16string(u"/no/such/\uFFFD")}) {
+    for (const std::u16string& shown : {DisplayName(dir.File("a\xE9")), std::u16string(u"/no/such/\uFFFD")})
         EXPECT_EQ(ResolveDisplayedName(shown), PathFromUtf16(shown));
-    }
 }
 
 TEST(StartRequest, EveryNameRoundTripsAndWhatTheReaderWouldRefuseIsNeverSent) {
@@ -127,7 +120,9 @@ struct Bmp {
     std::uint32_t headerSize = 40, compression = 0, colorsUsed = 0;
     std::vector<std::uint32_t> masks = {};  // at 54: inside a long header, else right after it
     Colours value = Pattern;  // pixel (x, y) from the top left: a table index (its low bits), or the raw pixel
+    Colours want = {};        // the colour each pixel comes out in, when not the raw pixel's or its table entry's
     std::vector<std::pair<std::size_t, std::uint32_t>> pokes = {};
+    std::size_t size = 0;  // zeros up to this size, which are harmless, so that only the size limit decides
 
     std::uint32_t TableSize() const { return bits > 8 ? 0 : colorsUsed ? colorsUsed : 1u << bits; }
     std::string Bytes() const {
@@ -152,93 +147,74 @@ struct Bmp {
             out.resize(row + (used + 3) / 4 * 4, '\xAB');  // padding that shows if read as a pixel
         }
         for (auto [at, field] : pokes) Put(out, at, field);
+        out.resize(std::max(out.size(), size));
         return out;
     }
 };
-
-DecodedBmp Decode(const std::string& bytes) {
-    return DecodeBmp({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
-}
 
 // Raw 5-5-5 pixels and their colours: each channel full, the unused top bit, a half step that rounds up.
 constexpr std::uint32_t k555[][2] = {
     {0x7C00, 0xFFFF0000}, {0x03E0, 0xFF00FF00}, {0x001F, 0xFF0000FF}, {0x8000, kBlack}, {0x4210, 0xFF848484}};
 
-TEST(BmpDecode, EveryPixelOfAGoodFileComesOutInItsExactColour) {
-    const std::pair<Bmp, Colours> files[] = {
-        {{.bits = 1}, {}},
-        {{.bits = 4, .height = -40, .colorsUsed = 16}, {}},
-        {{.colorsUsed = 3}, {}},  // the higher indices are black
-        {{.bits = 24, .headerSize = 124}, {}},
-        {{.bits = 32, .height = -40, .compression = 3, .masks = {0xFF, 0xFF00, 0xFF0000}},  // red in the low byte
-         [](int x, int y) {
-             const std::uint32_t p = Pattern(x, y);
-             return kBlack | (p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF);
-         }},
-        {{.bits = 16, .value = [](int x, int y) { return k555[(x + y) % 5][0]; }},
-         [](int x, int y) { return k555[(x + y) % 5][1]; }},
-    };
-    for (const auto& [file, want] : files) {
-        SCOPED_TRACE(::testing::Message() << file.bits << " bits");
-        const DecodedBmp decoded = Decode(file.Bytes());
-        ASSERT_NE(decoded.picture, nullptr) << std::string(decoded.whyNot.begin(), decoded.whyNot.end());
-        for (int y = 0; y < 40; ++y) {
-            for (int x = 0; x < 40; ++x) {
-                const std::uint32_t v = file.value(x, y), index = v % (1u << std::min(file.bits, 8));
-                const std::uint32_t colour = want            ? want(x, y)
-                                             : file.bits > 8 ? kBlack | (v & 0xFFFFFF)
-                                                             : kBlack | (index < file.TableSize() ? Entry(index) : 0);
-                ASSERT_EQ(decoded.picture->At(x, y), colour) << "at " << x << "," << y;
-            }
-        }
-    }
+// The 32-bit file's colours: its masks put red in the low byte.
+std::uint32_t RedInTheLowByte(int x, int y) {
+    const std::uint32_t p = Pattern(x, y);
+    return kBlack | (p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF);
 }
 
 using Boxes = std::vector<testing::ShownBox>;
-Boxes Box(const std::u16string& text, const std::u16string& caption) {
-    return {{testing::ShownBox::kError, text, caption}};
-}
+constexpr auto kError = testing::ShownBox::kError;
 
-TEST(CustomPicture, FillsTheHolderOrShowsOneBoxAndLeavesItEmpty) {
+TEST(CustomPicture, FillsTheHolderWithEveryPixelInItsExactColourOrShowsOneBoxAndLeavesItEmpty) {
     testing::TempDir dir;
     testing::ScriptedPort port;
     PictureHolder holder;
-    std::string atLimit = Bmp{.bits = 4}.Bytes();
-    atLimit.resize(kMaxPictureFileBytes);  // trailing bytes are harmless, so the limit alone decides
     // Each file's text after its name in the Bad Bitmap box; empty for the Bad Size box, none when it loads.
-    const std::pair<std::string, std::optional<std::u16string>> cases[] = {
-        {atLimit, std::nullopt},
-        {Bmp{.bits = 1, .pokes = {{0, 'P' | 'K' << 8}, {34, 123456}}}.Bytes(), std::nullopt},  // fields not read
-        {atLimit + '\0', u"is too large for a 40 by 40 bitmap."},
-        {Bmp{.pokes = {{18, 41}}}.Bytes(), u""},
-        {Bmp{.pokes = {{28, 2}}}.Bytes(), u"has an unsupported colour depth (2 bits per pixel)."},
-        {Bmp{.pokes = {{30, 1}}}.Bytes(), u"is compressed, which is not supported."},
-        {Bmp{.compression = 3}.Bytes(), u"has colour masks, which only 16- and 32-bit bitmaps can have."},
-        {Bmp{.bits = 16, .compression = 3, .masks = {0xF800, 0xFE0, 0x1F}}.Bytes(),
-         u"has colour masks that are not supported."},
-        {Bmp{.pokes = {{14, 39}}}.Bytes(), u"has an unsupported header (39 bytes)."},
-        {Bmp{.pokes = {{46, 257}}}.Bytes(), u"lists more colours (257) than 8 bits per pixel can show."},
-        {Bmp{.pokes = {{10, 53}}}.Bytes(), u"has its pixel data inside its headers."},
-        {Bmp{.pokes = {{10, 54 + 255 * 4}}}.Bytes(), u"has a colour table that runs into its pixel data."},
-        {Bmp{.pokes = {{10, 0xFFFFFFFF}}}.Bytes(), u"is cut short."},
+    const std::pair<Bmp, std::optional<std::u16string>> cases[] = {
+        {{.bits = 1, .pokes = {{0, 'P' | 'K' << 8}, {34, 123456}}}, {}},  // fields not read
+        {{.bits = 4, .height = -40, .colorsUsed = 16, .size = kMaxPictureFileBytes}, {}},
+        {{.colorsUsed = 3}, {}},  // the higher indices are black
+        {{.bits = 24, .headerSize = 124}, {}},
+        {{.bits = 32, .height = -40, .compression = 3, .masks = {0xFF, 0xFF00, 0xFF0000}, .want = RedInTheLowByte}, {}},
+        {{.bits = 16, .value = [](int x, int y) { return k555[(x + y) % 5][0]; },
+          .want = [](int x, int y) { return k555[(x + y) % 5][1]; }}, {}},
+        {{.size = kMaxPictureFileBytes + 1}, u"is too large for a 40 by 40 bitmap."},
+        {{.pokes = {{18, 41}}}, u""},
+        {{.pokes = {{28, 2}}}, u"has an unsupported colour depth (2 bits per pixel)."},
+        {{.pokes = {{30, 1}}}, u"is compressed, which is not supported."},
+        {{.compression = 3}, u"has colour masks, which only 16- and 32-bit bitmaps can have."},
+        {{.bits = 16, .compression = 3, .masks = {0xF800, 0xFE0, 0x1F}}, u"has colour masks that are not supported."},
+        {{.pokes = {{14, 39}}}, u"has an unsupported header (39 bytes)."},
+        {{.pokes = {{46, 257}}}, u"lists more colours (257) than 8 bits per pixel can show."},
+        {{.pokes = {{10, 53}}}, u"has its pixel data inside its headers."},
+        {{.pokes = {{10, 54 + 255 * 4}}}, u"has a colour table that runs into its pixel data."},
+        {{.pokes = {{10, 0xFFFFFFFF}}}, u"is cut short."},
     };
-    for (const auto& [bytes, why] : cases) {
-        const auto path = dir.Write("caf\xE9.bmp", bytes);  // a name that is not UTF-8 reaches the file
-        SCOPED_TRACE(path.filename().string() + " of " + std::to_string(bytes.size()) + " bytes");
+    for (const auto& [file, why] : cases) {
+        const auto path = dir.Write("caf\xE9.bmp", file.Bytes());  // a name that is not UTF-8 reaches the file
+        SCOPED_TRACE(::testing::Message() << file.bits << " bits, " << std::filesystem::file_size(path) << " bytes");
         port.boxes.clear();
         LoadBuiltInPicture(kBingoPictureId, holder);
         EXPECT_EQ(LoadCustomPicture(port, holder, Utf16FromPath(path)), !why);
-        EXPECT_EQ(holder.IsEmpty(), why.has_value());
-        EXPECT_TRUE(why || holder.Get()->pixels == Decode(bytes).picture->pixels);
-        EXPECT_EQ(port.boxes, !why          ? Boxes{}
-                              : why->empty() ? Box(u"Bitmap must be 40x40 pixels.", u"Bad Size")
-                                             : Box(DisplayName(path) + u" " + *why, u"Bad Bitmap"));
+        EXPECT_EQ(port.boxes, (!why          ? Boxes{}
+                               : why->empty() ? Boxes{{kError, u"Bitmap must be 40x40 pixels.", u"Bad Size"}}
+                                              : Boxes{{kError, DisplayName(path) + u" " + *why, u"Bad Bitmap"}}));
+        ASSERT_EQ(holder.IsEmpty(), why.has_value());  // the pixels below are read only from a loaded picture
+        for (int i = 0; i < 40 * 40 && !why; ++i) {
+            const int x = i % 40, y = i / 40;
+            const std::uint32_t v = file.value(x, y), index = v % (1u << std::min(file.bits, 8));
+            const std::uint32_t colour = file.want      ? file.want(x, y)
+                                         : file.bits > 8 ? kBlack | (v & 0xFFFFFF)
+                                                         : kBlack | (index < file.TableSize() ? Entry(index) : 0);
+            ASSERT_EQ(holder.Get()->At(x, y), colour) << "at " << x << "," << y;
+        }
     }
     ASSERT_EQ(::mkfifo(dir.File("fifo.bmp").c_str(), 0600), 0);  // never waited on
     for (const auto& path : {dir.File("nowhere.bmp"), dir.File("fifo.bmp"), std::filesystem::path()}) {
         port.boxes.clear();
         EXPECT_TRUE(!LoadCustomPicture(port, holder, path.u16string()) && holder.IsEmpty());
-        EXPECT_EQ(port.boxes, path.empty() ? Boxes{} : Box(u"Could not open " + path.u16string(), u"Open Failed"));
+        EXPECT_EQ(port.boxes, (path.empty() ? Boxes{}
+                                            : Boxes{{kError, u"Could not open " + path.u16string(), u"Open Failed"}}));
     }
 }
 
@@ -251,8 +227,7 @@ TEST(BuiltInPictures, AreTheResourceFilesAndTheOnlyTwo) {
     for (const auto& [choice, id, name] : pictures) {
         std::ifstream in(PALABRUM_PICTURE_DIR + std::string(name), std::ios::binary);
         const std::vector<std::uint8_t> source{std::istreambuf_iterator<char>(in), {}};
-        const auto embedded = BuiltInPictureFile(id);
-        EXPECT_TRUE(std::equal(embedded.begin(), embedded.end(), source.begin(), source.end()));
+        EXPECT_TRUE(std::ranges::equal(BuiltInPictureFile(id), source));
         PictureHolder& holder = holders[choice];
         LoadBuiltInPicture(kBingoPictureId + kBullPictureId - id, holder);
         EXPECT_TRUE(LoadChosenPicture(port, choice, u"", holder));

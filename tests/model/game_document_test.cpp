@@ -1,5 +1,4 @@
-// The game: the board, the document's commands and the hints its views receive, the
-// player's word lists, and the state file with saves that never lose a game.
+// The game: the board, the document's commands and its views' hints, word lists, and the state file and its saves.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -7,10 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <deque>
 #include <fstream>
-#include <functional>
 #include <iterator>
+#include <set>
 
 #include "model/archive.h"
 #include "model/file_io.h"
@@ -21,36 +19,16 @@
 namespace palabrum {
 namespace {
 
-using testing::DealtBuiltInListInOrder;
-using testing::NumberedLines;
-using testing::Session;
-using testing::ShownBox;
+using namespace testing;
 using Hints = std::vector<std::optional<DocumentChange>>;
-
-TEST(BoardDeal, RandomPlacementDrawsAgainOnTakenSquares) {
-    // Word 0 draws 27: square 2; word 1 draws 2 (taken), then 50: square 0;
-    // every later word draws 0 (taken), then its square, 1 for word 2.
-    std::deque<std::uint32_t> draws{27, 2, 50};
-    for (std::uint32_t i = 2; i < 25; ++i) draws.insert(draws.end(), {0, i == 2 ? 1 : i});
-    const WordOrder order = RandomWordOrder([&draws] {
-        const auto r = draws.at(0);  // throws once the script runs out
-        draws.pop_front();
-        return r;
-    });
-    EXPECT_EQ(std::vector(order.begin(), order.begin() + 4), (std::vector{1, 2, 0, 3}));
-}
 
 TEST(BingoTest, RecordsTheFirstCompleteLineInTestOrder) {
     const std::tuple<std::vector<int>, bool, int, int> cases[] = {
         {{4, 8, 12, 16, 20}, true, 4, 4},                   // anti-diagonal
-        {{0, 6, 12, 18, 24}, true, 0, 6},                   // main diagonal
-        {{20, 21, 22, 23, 24}, true, 20, 1},                // last row
-        {{4, 9, 14, 19, 24}, true, 4, 5},                   // last column
-        {{15, 16, 17, 18, 19, 0, 5, 10, 20}, true, 15, 1},  // row 3 beats column 0
-        {{2, 7, 12, 17, 22, 0, 6, 18, 24}, true, 2, 5},     // column 2 beats the diagonal
+        {{20, 21, 22, 23, 24, 0, 5, 10, 15}, true, 20, 1},  // the last row beats column 0
+        {{4, 9, 14, 19, 24, 0, 6, 12, 18}, true, 4, 5},     // the last column beats the diagonal
         {{0, 6, 12, 18, 24, 4, 8, 16, 20}, true, 0, 6},     // main beats anti-diagonal
-        // The first four of row 0, column 0 and the diagonal: no line, and the last one tried stays.
-        {{0, 1, 2, 3, 5, 10, 15, 6, 12, 18}, false, 4, 4},
+        {{0, 1, 2, 3, 5, 10, 15, 6, 12, 18}, false, 4, 4},  // four of row 0, column 0, diagonal: the last tried stays
     };
     for (const auto& [marked, bingo, start, step] : cases) {
         Board board;
@@ -60,8 +38,7 @@ TEST(BingoTest, RecordsTheFirstCompleteLineInTestOrder) {
     }
 }
 
-class GameDocument : public ::testing::Test {
-protected:
+struct GameDocument : ::testing::Test {
     std::filesystem::path path() const { return dir.File("Palabrum.dat"); }
     testing::TempDir dir;
     Session g{dir.File("new") / "game.dat"};
@@ -69,7 +46,7 @@ protected:
 
 TEST_F(GameDocument, NewAndBothListCommandsAskOnlyWhileAGameIsInPlay) {
     // States a game can be in, and whether dropping it asks; the player says No and cancels the list dialog.
-    const std::tuple<const char*, std::function<void(CPalabrumDoc&)>, bool> states[] = {
+    const std::tuple<const char*, void (*)(CPalabrumDoc&), bool> states[] = {
         {"freshly dealt", [](CPalabrumDoc&) {}, false},
         {"marked then unmarked", [](CPalabrumDoc& d) { d.SetMark(7, 1), d.SetMark(7, 0); }, true},
         {"won", [](CPalabrumDoc& d) { d.SetMarks(std::vector<std::int32_t>{0, 1, 2, 3, 4}); }, false}};
@@ -99,17 +76,24 @@ TEST_F(GameDocument, ViewsHearEachChangeAsOneHintAndOptionsOnlyWhenAccepted) {
 
     g.view.calls.clear();
     EXPECT_TRUE(g.doc.OnCmdMsg(kCmdOptions));  // cancelled: nothing to tell
-    g.port.optionsDialog = [](const PalabrumOptions& current) {
-        OptionsChoice choice{current, std::make_unique<Picture>()};
-        choice.options.m_randomBoard = 1;
-        return std::optional(std::move(choice));
+    g.port.optionsDialog = [](PalabrumOptions options) {
+        options.m_randomBoard = 1;
+        return std::optional(OptionsChoice{options, std::make_unique<Picture>()});
     };
     g.doc.OnCmdMsg(kCmdOptions);
     EXPECT_EQ(g.view.calls, Hints{DocumentChange{DocumentChange::Kind::kOptionsChanged}});
     EXPECT_FALSE(g.doc.PendingPicture().IsEmpty());
     EXPECT_EQ(g.doc.GetMark(12), 1);
-    g.doc.OnCmdMsg(kCmdNew);  // the next game is dealt at random
-    EXPECT_FALSE(DealtBuiltInListInOrder(g.doc));
+
+    // Dealt at random: word 0 draws 27, square 2; word 1 draws 2 (taken), then 50: square 0; word 2 0, then 1.
+    g.port.draws = {27, 2, 50, 0, 1};
+    g.doc.OnCmdMsg(kCmdNew);
+    for (int s : {0, 1, 2}) EXPECT_EQ(g.doc.GetWord(s), kBuiltInWords[(s + 1) % 3]) << s;
+    for (int s : {2, 7, 12, 17, 22}) g.doc.SetMark(s, 1);  // marks belong to squares, whatever word they hold
+    g.doc.OnFrameClosing();  // into a folder made for it
+    Session restart(dir.File("new") / "game.dat");
+    EXPECT_TRUE(restart.doc.GetWord(3) == g.doc.GetWord(3) && restart.doc.IsBingo());
+    EXPECT_EQ(std::pair(restart.doc.GetBingoLineStart(), restart.doc.GetBingoLineStep()), std::pair(2, 5));
 }
 
 // A FIFO is not waited on. (The fuzz target checks the reading rules against a plain reader.)
@@ -145,14 +129,14 @@ TEST_F(GameDocument, EveryRefusedListShowsOneBoxAndKeepsTheGameAndAGoodOneIsDeal
     EXPECT_EQ(g.view.calls, Hints{DocumentChange{DocumentChange::Kind::kListLoaded}});
     g.doc.OnCmdMsg(kCmdNew);  // a new game keeps the words
     for (int s = 0; s < kSquares; ++s) EXPECT_EQ(g.doc.GetWord(s), testing::U16("item " + std::to_string(s + 1)));
-    g.doc.OnFrameClosing();  // into a folder made for it
-    EXPECT_EQ(Session(dir.File("new") / "game.dat").doc.GetWord(24), u"item 25");
     g.doc.OnCmdMsg(kCmdLoadDefaultList);
     EXPECT_TRUE(DealtBuiltInListInOrder(g.doc));
+    EXPECT_EQ(g.doc.GetWord(19), u"best interest(s))");  // as shipped, the stray parenthesis and all
 }
 
 // The fresh game written out by hand: default options, the built-in list in list order, no marks.
-Bytes WorkedExample() {
+// From the end: the started flag (4 bytes), the order and the marks (each a count and 25 entries).
+Bytes WorkedExample(std::uint8_t started = 0) {
     Bytes b{0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFE, 0xFF, 0, 0, 0, 0, 0, 0x19, 0};
     for (auto word : kBuiltInWords) {
         b.insert(b.end(), {0xFF, 0xFE, 0xFF, static_cast<std::uint8_t>(word.size())});
@@ -162,38 +146,32 @@ Bytes WorkedExample() {
     b.insert(b.end(), 50, 0);
     b.insert(b.end(), {0x19, 0});
     for (std::uint8_t i = 0; i < 25; ++i) b.insert(b.end(), {i, 0});
-    b.insert(b.end(), 4, 0);
-    return b;
-}
-
-// The worked example as a game under way (so that a board wrongly accepted shows), then `edit`ed.
-// From the end: the started flag (4 bytes), the order and the marks (each a count and 25 entries).
-Bytes Started(const std::function<void(Bytes&)>& edit = [](Bytes&) {}) {
-    Bytes b = WorkedExample();
-    b[b.size() - 4] = 1;
-    edit(b);
+    b.insert(b.end(), {started, 0, 0, 0});
     return b;
 }
 
 class StateFile : public GameDocument {};
 
-// Opening a saved game holds the state file's bounds too, all or nothing.
+// Opening a saved game holds the state file's bounds too, all or nothing. Each edit is made to the worked
+// example as a game under way, so that a board wrongly accepted shows.
 TEST_F(StateFile, OnlyAWholeBoardInAFileOfAtMostOneMebibyteIsReadOrOpened) {
-    const std::pair<Bytes, bool> cases[] = {
-        {Started(), true},
-        {Started([](Bytes& b) { b.resize(kMaxStateFileBytes); }), true},  // bytes after the board are ignored
-        {Started([](Bytes& b) { b.resize(kMaxStateFileBytes + 1); }), false},
-        {{}, false},
-        {Started([](Bytes& b) { b[16] = 26, b.insert(b.begin() + 18, {0xFF, 0xFE, 0xFF, 0}); }), false},  // 26 words
-        {Started([](Bytes& b) { b[b.size() - 108] = 26, b.insert(b.end() - 56, {0, 0}); }), false},     // 26 marks
-        {Started([](Bytes& b) { b[b.size() - 56] = 24, b.erase(b.end() - 6, b.end() - 4); }), false},   // 24 in order
-        {Started([](Bytes& b) { b[b.size() - 56] = 26, b.insert(b.end() - 4, {25, 0}); }), false},      // 26 in order
-        {Started([](Bytes& b) { b[b.size() - 6] = 3; }), false},   // 3 twice in the order
-        {Started([](Bytes& b) { b[b.size() - 6] = 25; }), false},  // 25 in the order
+    const std::pair<void (*)(Bytes&), bool> cases[] = {
+        {[](Bytes&) {}, true},
+        {[](Bytes& b) { b.resize(kMaxStateFileBytes); }, true},  // bytes after the board are ignored
+        {[](Bytes& b) { b.resize(kMaxStateFileBytes + 1); }, false},
+        {[](Bytes& b) { b.clear(); }, false},
+        {[](Bytes& b) { b[16] = 26, b.insert(b.begin() + 18, {0xFF, 0xFE, 0xFF, 0}); }, false},  // 26 words
+        {[](Bytes& b) { b[b.size() - 108] = 26, b.insert(b.end() - 56, {0, 0}); }, false},     // 26 marks
+        {[](Bytes& b) { b[b.size() - 56] = 24, b.erase(b.end() - 6, b.end() - 4); }, false},   // 24 in order
+        {[](Bytes& b) { b[b.size() - 56] = 26, b.insert(b.end() - 4, {25, 0}); }, false},      // 26 in order
+        {[](Bytes& b) { b[b.size() - 6] = 3; }, false},   // 3 twice in the order
+        {[](Bytes& b) { b[b.size() - 6] = 25; }, false},  // 25 in the order
     };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
-        const auto& [bytes, read] = cases[i];
+    for (const auto& row : cases) {
+        SCOPED_TRACE(&row - cases);
+        const auto& [edit, read] = row;
+        Bytes bytes = WorkedExample(1);
+        edit(bytes);
         dir.Write("Palabrum.dat", {bytes.begin(), bytes.end()});
         Session run(path());
         EXPECT_TRUE(read ? run.doc.IsStarted() : DealtBuiltInListInOrder(run.doc));
@@ -206,8 +184,7 @@ TEST_F(StateFile, OnlyAWholeBoardInAFileOfAtMostOneMebibyteIsReadOrOpened) {
 
 // Fails the save's system call number `failAt`, and only that one. Writes take at most 100
 // bytes a call, and a failing one reports an error or, in turn, nothing written.
-class FailingCalls : public SystemCalls {
-public:
+struct FailingCalls : SystemCalls {
     explicit FailingCalls(int failAt) : m_left(failAt), m_writesNothing(failAt % 2 == 0) {}
     int Open(const char* path, int flags, mode_t mode) override {
         opened.emplace_back(std::filesystem::path(path).filename(), flags, mode);
@@ -223,9 +200,6 @@ public:
         return Fails() ? -1 : result;
     }
     int Rename(const char* from, const char* to) override { return Fails() ? -1 : SystemCalls::Rename(from, to); }
-    std::vector<std::tuple<std::string, int, mode_t>> opened;  // each temporary's name, flags and mode
-
-private:
     bool Fails() {
         if (m_left-- != 0) return false;
         errno = EIO;
@@ -233,18 +207,27 @@ private:
     }
     int m_left;
     bool m_writesNothing;
+    std::vector<std::tuple<std::string, int, mode_t>> opened;  // each temporary's name, flags and mode
 };
 
-// A fresh game saved over a started one: the worked layout. Last, a read-only file: kept, even by root.
-TEST_F(StateFile, ASaveFailingAtAnyCallKeepsTheOldFileAndLeavesNothingBehind) {
+// A fresh game saved over a started one behind a relative link, as in a synced folder: through the link, to the
+// worked layout, keeping the file's mode and owner. Last, a read-only file: kept, even by root.
+TEST_F(StateFile, ASaveFailingAtAnyCallKeepsTheOldFileAndLeavesNothingBehindAndASaveGoesThroughLinks) {
+    const auto game = dir.File("synced") / "game.dat";
+    std::filesystem::create_directory(dir.File("synced"));
+    std::filesystem::create_symlink("synced/game.dat", path());
+    const bool root = ::geteuid() == 0;  // only root may keep another's ownership
     Session fresh(path());
-    const Bytes before = Started(), after = WorkedExample();
+    const Bytes before = WorkedExample(1), after = WorkedExample();
     const std::vector<ShownBox> error{{ShownBox::kError, u"Error saving state", u"Can't Save State"}};
     const int calls = 1 + static_cast<int>(after.size() + 99) / 100 + 4;  // open, writes, fchmod, fsync, close, rename
+    std::set<std::string> names;
     for (int failAt = 0; failAt <= calls + 1; ++failAt) {
         SCOPED_TRACE(::testing::Message() << "call " << failAt << " fails");
-        dir.Write("Palabrum.dat", {before.begin(), before.end()});
-        if (failAt > calls) ::chmod(path().c_str(), 0444);
+        dir.Write("synced/game.dat", {before.begin(), before.end()});
+        const mode_t kept = failAt > calls ? 0444 : 0640;
+        ::chmod(game.c_str(), kept);
+        ASSERT_TRUE(!root || ::chown(game.c_str(), 4321, 4322) == 0);
         fresh.port.boxes.clear();
         FailingCalls failing(failAt);
         fresh.doc.SetSystemCalls(failing);
@@ -253,44 +236,19 @@ TEST_F(StateFile, ASaveFailingAtAnyCallKeepsTheOldFileAndLeavesNothingBehind) {
         std::ifstream in(path(), std::ios::binary);
         EXPECT_EQ(Bytes(std::istreambuf_iterator<char>(in), {}), saved ? after : before);
         EXPECT_EQ(fresh.port.boxes, saved ? std::vector<ShownBox>{} : error);
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);  // no temporary left
+        EXPECT_EQ(std::filesystem::read_symlink(path()), "synced/game.dat");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("synced")), {}), 1);  // no temporary
+        EXPECT_LE(failing.opened.size(), 1u);  // one temporary a save
+        struct stat info {};
+        ::stat(game.c_str(), &info);
+        EXPECT_EQ(info.st_mode & 07777, kept);
+        EXPECT_TRUE(!root || (info.st_uid == 4321 && info.st_gid == 4322));
+        for (const auto& [name, flags, mode] : failing.opened) {
+            EXPECT_EQ(flags & (O_CREAT | O_EXCL | O_NOFOLLOW), O_CREAT | O_EXCL | O_NOFOLLOW);
+            EXPECT_EQ(mode, 0600u);
+            EXPECT_TRUE(names.insert(name).second) << name;  // a fresh temporary name each time
+        }
     }
-}
-
-// Behind a relative link, as in a synced folder; dealt at random, so that marks kept by square show.
-TEST_F(StateFile, ASaveGoesThroughLinksToTheirFileKeepsItsModeAndOwnerAndOpensNoLink) {
-    const auto game = dir.File("synced") / "game.dat";
-    std::filesystem::create_directory(dir.File("synced"));
-    std::ofstream{game};
-    ::chmod(game.c_str(), 0640);
-    const bool root = ::geteuid() == 0;  // only root may keep another's ownership
-    ASSERT_TRUE(!root || ::chown(game.c_str(), 4321, 4322) == 0);
-    std::filesystem::create_symlink("synced/game.dat", path());
-
-    Session run(path());
-    FailingCalls calls(-1);
-    run.doc.SetSystemCalls(calls);
-    run.doc.Options().m_randomBoard = 1;
-    run.doc.OnCmdMsg(kCmdNew);
-    for (int s : {2, 7, 12, 17, 22}) run.doc.SetMark(s, 1);
-    run.doc.OnFrameClosing();
-    run.doc.OnFrameClosing();
-    EXPECT_TRUE(run.port.boxes.empty());
-    EXPECT_EQ(std::filesystem::read_symlink(path()), "synced/game.dat");
-    Session restart(path());
-    EXPECT_TRUE(restart.doc.GetWord(3) == run.doc.GetWord(3) && restart.doc.IsBingo());
-    EXPECT_EQ(std::pair(restart.doc.GetBingoLineStart(), restart.doc.GetBingoLineStep()), std::pair(2, 5));
-    struct stat info {};
-    ::stat(game.c_str(), &info);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
-    EXPECT_TRUE(!root || (info.st_uid == 4321 && info.st_gid == 4322));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("synced")), {}), 1);
-    ASSERT_EQ(calls.opened.size(), 2u);
-    for (const auto& [name, flags, mode] : calls.opened) {
-        EXPECT_EQ(flags & (O_CREAT | O_EXCL | O_NOFOLLOW), O_CREAT | O_EXCL | O_NOFOLLOW);
-        EXPECT_EQ(mode, 0600u);
-    }
-    EXPECT_NE(std::get<0>(calls.opened[0]), std::get<0>(calls.opened[1]));  // a fresh name each time
 }
 
 }  // namespace
