@@ -21,6 +21,7 @@ tree=$build/tree
 out=$build/out
 work=$build/mutate-work
 pending=$work/pending     # the planted file's name while a fault is in it
+planted=$build/planted    # every file a fault was ever built from since the last clean baseline
 
 # The table reader: `select ARGS...` prints id, file, name and how often the
 # text occurs; `apply ID IN OUT` writes IN with the fault to OUT, or fails
@@ -143,6 +144,13 @@ git ls-files -z --cached --others --exclude-standard |
 cd "$tree"
 trap restore EXIT
 
+# The copy keeps each file's old time, so an object built from a fault (the
+# last fault of a run, or one in place when a run was stopped) would look up
+# to date: every file ever planted is touched, to be built again from its text.
+if [ -f "$planted" ]; then
+    sort -u "$planted" | while IFS= read -r file; do [ -f "$file" ] && touch "$file"; done
+fi
+
 trap 'exit 130' INT TERM HUP
 
 selected=$(faults select "$@")
@@ -165,6 +173,7 @@ if ! suite >>"$log" 2>&1; then
     [ -n "$failing" ] || { echo "mutate: ctest failed without a failing test; see $log" >&2; exit 1; }
     for test in $failing; do leave_out "$test"; done
 fi
+rm -f "$planted"
 
 total=$(grep -c . <<<"$selected")
 rows=()
@@ -182,6 +191,7 @@ while IFS=$'\t' read -r -u 3 id file name _; do
             break
         fi
         echo "$file" >"$pending"
+        echo "$file" >>"$planted"
         cp "$work/mutant" "$file"
         result=$(judge)
         restore
