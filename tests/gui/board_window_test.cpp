@@ -47,7 +47,7 @@ TEST_F(Board, GridMarksAndHitsCoverExactlyTheirPixels) {
 }
 
 // The real sequence of a double click: press, release, double click, release.
-TEST_F(Board, APressOrARestShowsTheWordAndADoubleClickTogglesTheMarkAndTheList) {
+TEST_F(Board, APressOrARestShowsTheWordAndADoubleClickTogglesTheMark) {
     QWindow* window = w.view.window()->windowHandle();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     const QPoint square7 = board().mapTo(w.view.window(), QPoint(65, 30));
@@ -55,10 +55,9 @@ TEST_F(Board, APressOrARestShowsTheWordAndADoubleClickTogglesTheMarkAndTheList) 
     EXPECT_EQ(Word(), "refocus");
     QTest::mouseRelease(window, Qt::LeftButton, {}, square7);
     EXPECT_EQ(Word(), "");
-    const QListWidgetItem* item = w.view.WordList()->item(w.view.FindListItem(7));
     for (int mark : {1, 0}) {
         QTest::mouseDClick(window, Qt::LeftButton, {}, square7);
-        EXPECT_EQ(std::pair(int(w.doc.GetMark(7)), item->isSelected()), std::pair(mark, mark == 1));
+        EXPECT_EQ(w.doc.GetMark(7), mark);
     }
     board().OnMouseMove(Qt::NoButton);  // a second's rest shows the word under the pointer
     EXPECT_EQ(std::pair(board().HoverTimer().interval(), board().IsHoverTimerActive()), std::pair(1000, true));
@@ -84,8 +83,7 @@ TEST_F(Board, TheWinningLineAloneFlashesTwiceASecondMarksFirstUntilTheBingoEnds)
         const QImage image = testing::Render(board());
         const QRgb line = tick % 2 == 0 ? kBlack : kWhite;
         EXPECT_EQ(std::tuple(image.pixel(98, 10), image.pixel(55, 55), image.pixel(10, 10)),
-                  std::tuple(line, line, kBlack))
-            << tick;
+                  std::tuple(line, line, kBlack)) << tick;
     }
     w.doc.SetMark(8, 0);  // in the blank phase, the bingo ends: every mark steady again
     EXPECT_EQ(std::pair(board().FlashTimer().isActive(), testing::Render(board()).pixel(98, 10)),
@@ -201,23 +199,21 @@ TEST(Cards, TheExportedBoardShowsMarksInColoursThatStandApartAndFramesTheBingoLi
     const QColor black(Qt::black), white(Qt::white), red(214, 0, 28), blue(0, 84, 214);
     for (const auto& [fill, text, frame] :
          {std::tuple(QColor(Qt::red), black, blue),  // 4.0:1 with white, 5.3:1 with black
-          {QColor(200, 30, 40), white, blue}, {QColor(128, 128, 128), black, red}, {QColor(Qt::blue), white, red},
-          {QColor(255, 255, 0), black, red}, {black, white, red}}) {
-        EXPECT_EQ(std::pair(TextColorOn(fill), BingoFrameColor(fill)), std::pair(text, frame))
-            << fill.name().toStdString();
-        EXPECT_GE(ContrastRatio(text, fill), 4.5);
+          {QColor(200, 30, 40), white, blue}, {QColor(128, 128, 128), black, red}, {QColor(Qt::blue), white, red}}) {
+        EXPECT_EQ(std::tuple(TextColorOn(fill), BingoFrameColor(fill), ContrastRatio(text, fill) >= 4.5),
+                  std::tuple(text, frame, true)) << fill.name().toStdString();
     }
     const CardLayout layout = LayOutCard(QSizeF(kExportImageSize));
+    testing::GameWindow g;
     struct Case { unsigned color; QRgb fill; std::vector<int> marks; int line; };
     for (const Case& c :
          {Case{0x0000FFFF, qRgb(255, 255, 0), {0, 12}, 0}, Case{0x00FF0000, kBlue, {10, 11, 12, 13, 14, 0}, 5},
           Case{0x00FF0000, kBlue, {2, 7, 12, 17, 22, 0}, 5}, Case{0x00FF0000, kBlue, {0, 6, 12, 18, 24, 4}, 5},
           Case{0x00FF0000, kBlue, {4, 8, 12, 16, 20, 0}, 5}}) {
-        testing::GameWindow g;
         g.doc.Options().m_boardColor = c.color;
         g.doc.SetMarks(std::vector<std::int32_t>(c.marks.begin(), c.marks.end()));
-        ASSERT_TRUE(ExportCard(g.doc, g.dir.File("board.png"), nullptr));
-        const QImage image(QString::fromStdString(g.dir.File("board.png")));
+        ASSERT_TRUE(ExportCard(g.doc, g.dir.File("board.PNG"), nullptr));
+        const QImage image(QString::fromStdString(g.dir.File("board.PNG")));
         ASSERT_EQ(image.size(), kExportImageSize);
         for (int s = 0; s < kSquares; ++s) {
             const auto at = std::find(c.marks.begin(), c.marks.end(), s) - c.marks.begin();
@@ -229,20 +225,17 @@ TEST(Cards, TheExportedBoardShowsMarksInColoursThatStandApartAndFramesTheBingoLi
                 << "square " << s;
         }
     }
-    testing::GameWindow g;
     std::ofstream(g.dir.File("kept.png")) << "read-only";
     std::filesystem::permissions(g.dir.File("kept.png"), std::filesystem::perms::owner_read);
-    for (const auto& [name, why] : {std::pair<std::string, QString>{"BOARD.PDF", ""}, {"board.PNG", ""},
+    for (const auto& [name, why] : {std::pair<std::string, QString>{"BOARD.PDF", ""},
                                     {"board.png.txt", "the name must end in .png or .pdf."},
                                     {"kept.png", "Permission denied."}}) {
         QString error;
         EXPECT_EQ(ExportCard(g.doc, g.dir.File(name), &error), why.isEmpty()) << name;
         EXPECT_EQ(error, Refusal(g.dir.File(name), why));
     }
-    EXPECT_EQ(
-        std::tuple(PdfPages(ReadAll(g.dir.File("BOARD.PDF"))),
-                   QImage(QString::fromStdString(g.dir.File("board.PNG"))).size(), ReadAll(g.dir.File("kept.png"))),
-        std::tuple(1, kExportImageSize, QByteArray("read-only")));
+    EXPECT_EQ(std::pair(PdfPages(ReadAll(g.dir.File("BOARD.PDF"))), ReadAll(g.dir.File("kept.png"))),
+              std::pair(qsizetype{1}, QByteArray("read-only")));
 }
 
 }  // namespace

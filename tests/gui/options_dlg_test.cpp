@@ -136,8 +136,7 @@ TEST_F(OptionsDialog, OkHandsOptionsAndPictureToTheDocumentAndTheViewsFollow) {
 // nothing and are kept; Random Board is told of, and waits for the next deal.
 TEST_F(OptionsDialog, OkKeepsWhatThePlayerDidNotChange) {
     const std::u16string notice = u"The Random Board change\nwill take effect when you\nstart a new game.";
-    using Play = std::function<void(COptionsDlg&)>;
-    struct Case { PalabrumOptions stored; Play play; PalabrumOptions expected; bool told; };
+    struct Case { PalabrumOptions stored; std::function<void(COptionsDlg&)> play; PalabrumOptions kept; bool told; };
     const auto pickBull = [](COptionsDlg& d) { d.BingoMessageList()->setCurrentIndex(1), d.OnBingoMessagePicked(); };
     const auto checkRandom = [](COptionsDlg& d) { d.RandomBoardBox()->setChecked(true); };
     for (const Case& c : {Case{{0, 0, 0, u"/mine.bmp", 0}, pickBull, {0, 1, 0, u"/mine.bmp", 0}, false},
@@ -147,7 +146,7 @@ TEST_F(OptionsDialog, OkKeepsWhatThePlayerDidNotChange) {
         c.play(Open());
         EXPECT_TRUE(Close());
         EXPECT_EQ(std::pair(w.doc.Options(), w.port.boxes),
-                  std::pair(c.expected, c.told ? std::vector<ShownBox>{{ShownBox::kNotice, notice, u"Random Board"}}
+                  std::pair(c.kept, c.told ? std::vector<ShownBox>{{ShownBox::kNotice, notice, u"Random Board"}}
                                                : std::vector<ShownBox>{}));
     }
     EXPECT_EQ(w.doc.GetWord(0), u"proactive");
