@@ -17,15 +17,12 @@ TEST(FormView, IsLaidOutForTheListPositionAndSize) {
     testing::GameWindow w;
     const auto placed = [&] { return std::array{w.view.WordList()->geometry(), w.view.Board()->geometry(),
                                                 w.view.Pane()->geometry(), w.view.WordLabel()->geometry()}; };
-    EXPECT_EQ(
-        placed(),
-        (std::array<QRect, 4>{{{0, 0, 120, 268}, {125, 146, 113, 113}, {125, 12, 113, 113}, {125, 32, 110, 97}}}));
-    w.doc.Options().m_listPosition = kListTop;
-    w.doc.UpdateAllViews({DocumentChange::Kind::kOptionsChanged});
     EXPECT_EQ(placed(),
-              (std::array<QRect, 4>{{{0, 0, 240, 134}, {125, 146, 113, 113}, {5, 146, 113, 113}, {5, 196, 110, 67}}}));
-    w.view.resize(480, 536);
-    EXPECT_EQ(w.view.WordList()->geometry(), QRect(0, 0, 480, 268));
+              std::to_array<QRect>({{0, 0, 120, 268}, {125, 146, 113, 113}, {125, 12, 113, 113}, {125, 32, 110, 97}}));
+    w.doc.Options().m_listPosition = kListTop;
+    w.view.resize(480, 536);  // a resize lays the form out again too
+    EXPECT_EQ(placed(),
+              std::to_array<QRect>({{0, 0, 480, 268}, {245, 287, 233, 233}, {5, 287, 233, 233}, {5, 397, 230, 134}}));
 }
 
 // Items sort as a person expects whatever the locale and show plain text; the
@@ -40,9 +37,7 @@ TEST(FormView, TheWordListIsSortedAndItsSelectionFollowsTheMarks) {
               std::tuple("<b>x</b>", "apple", "Zebra"));
     const auto same = list.findItems(QStringLiteral("same"), Qt::MatchExactly);
     ASSERT_EQ(same.size(), 2);
-    const auto item = [&](const char* word) {
-        return list.findItems(QString::fromLatin1(word), Qt::MatchExactly).first();
-    };
+    const auto item = [&](const char* word) { return list.findItems(word, Qt::MatchExactly).first(); };
     item("apple")->setSelected(true);  // square 1
     item("w1")->setSelected(true);     // square 4
     w.doc.SetMark(14, 1);
@@ -61,15 +56,13 @@ TEST(FormView, TheWordListIsSortedAndItsSelectionFollowsTheMarks) {
 // A restored bingo shows at once; a custom picture gone since falls back to the built-in one.
 TEST(FormView, ARestoredGameShowsItsBingoAndAMissingPictureFallsBack) {
     testing::GameWindow before;
-    for (int s : {0, 6, 12, 18, 24}) before.doc.SetMark(s, 1);
-    before.doc.Options().SetBingoMessage(kCustomPicture);
-    before.doc.Options().m_customPicturePath = before.dir.File("gone.bmp").u16string();
+    before.doc.SetMarks(std::vector<std::int32_t>{0, 6, 12, 18, 24});
+    before.doc.Options() = {kListLeft, kCustomPicture, 0, before.dir.File("gone.bmp").u16string(), 0};
     before.doc.OnFrameClosing();
     testing::GameWindow w(240, 268, before.dir.File("Palabrum.dat"));
+    const testing::ShownBox bad{testing::ShownBox::kError, u"Invalid custom bitmap.\nUsing default.", u"Bad bitmap"};
     EXPECT_EQ(std::tuple(w.port.boxes.size(), w.port.boxes.at(0).caption, w.port.boxes.at(1)),
-              std::tuple(2, u"Open Failed",
-                         testing::ShownBox{testing::ShownBox::kError, u"Invalid custom bitmap.\nUsing default.",
-                                           u"Bad bitmap"}));
+              std::tuple(2, u"Open Failed", bad));
     EXPECT_EQ(std::tuple(w.doc.GetBingoMessage(), w.doc.Options().m_customPicturePath, w.view.Picture().IsEmpty(),
                          w.view.Pane()->isVisible(), w.view.WordList()->selectedItems().size()),
               std::tuple(kBingoPicture, u"", false, true, 5));
@@ -125,14 +118,11 @@ TEST(FormView, IsPlayedFromTheKeyboardAndSeenAsATableByScreenReaders) {
     SetAccessibilityListener(nullptr);
     EXPECT_EQ(std::tuple(cell->state().checked, cell->text(QAccessible::Description)),
               std::tuple(1u, "Row 2, column 3, marked"));
-    const auto count = [&](QAccessible::Event type, QObject* object, int child) {
-        return std::count(events.begin(), events.end(), std::make_tuple(type, object, child));
-    };
+    const auto count = [&](auto... event) { return std::count(events.begin(), events.end(), std::tuple(event...)); };
     EXPECT_EQ(std::tuple(count(QAccessible::StateChanged, &board, 7), count(QAccessible::StateChanged, &board, 4),
-                         count(QAccessible::Alert, w.view.Pane(), -1)), std::tuple(1, 1, 1));
-    EXPECT_EQ((QStringList{w.view.WordList()->accessibleName(), w.view.WordLabel()->accessibleName(),
-                           w.view.Pane()->accessibleName()}),
-              (QStringList{"Words", "Word", "Bingo"}));
+                         count(QAccessible::Alert, w.view.Pane(), -1), w.view.WordList()->accessibleName(),
+                         w.view.WordLabel()->accessibleName(), w.view.Pane()->accessibleName()),
+              std::tuple(1, 1, 1, "Words", "Word", "Bingo"));
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// A document with a scripted port and a real form view, sized as on the
-// handheld; pictures of widgets, one image pixel per logical pixel.
+// A document with a scripted port and a real form view sized as on the handheld; pictures of widgets.
 #pragma once
 
 #include <QApplication>
