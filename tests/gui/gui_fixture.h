@@ -1,12 +1,10 @@
-// A document with a scripted port and a real form view, sized as on the
-// handheld; pictures of widgets, one image pixel per logical pixel.
+// A document with a scripted port and a real form view sized as on the handheld; pictures of widgets.
 #pragma once
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QTest>
 #include <ostream>
 
@@ -34,19 +32,11 @@ struct GameWindow {
     CPalabrumView view;
 };
 
-// The widget drawn, or what its paint handler draws, on a magenta ground so that unpainted pixels show.
+// The widget drawn by its own paint handler and its children's, on a magenta ground so that unpainted pixels show.
 inline QImage Render(QWidget& widget) {
     QImage image(widget.size(), QImage::Format_RGB32);
     image.fill(Qt::magenta);
-    widget.render(&image);
-    return image;
-}
-template <class Widget>
-QImage PaintOf(Widget& widget) {
-    QImage image(widget.size(), QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    QPainter painter(&image);
-    widget.OnPaint(painter);
+    widget.render(&image, {}, {}, QWidget::DrawChildren);
     return image;
 }
 
