@@ -25,7 +25,7 @@ Bytes Store(const std::function<void(Archive&)>& write) {
     return out;
 }
 
-TEST(Archive, CountsAndLengthsTakeTheShortestLittleEndianFormAndReadBackAndOptionsFieldsKeepTheirOrderAndWidths) {
+TEST(Archive, WritesTheShortestLittleEndianFormsAndReadsThemBack) {
     const std::pair<std::uint32_t, Bytes> counts[] = {
         {0xFFFE, {0xFE, 0xFF}}, {0xFFFF, {0xFF, 0xFF, 0xFF, 0xFF, 0, 0}}, {0x12345, {0xFF, 0xFF, 0x45, 0x23, 1, 0}}};
     for (const auto& [count, bytes] : counts) {
@@ -53,7 +53,7 @@ TEST(Archive, CountsAndLengthsTakeTheShortestLittleEndianFormAndReadBackAndOptio
               (Bytes{1, 0, 2, 0, 1, 0, 0, 0, 0xFF, 0xFE, 0xFF, 1, 'p', 0, 0, 0xFF, 0xFF, 0}));
 }
 
-TEST(FileNames, SurviveUtf16ShowUndecodableBytesAsReplacementsAndAreFoundAgainFromWhatIsShown) {
+TEST(FileNames, SurviveUtf16AndAreFoundAgainFromWhatIsShown) {
     const std::pair<std::string, std::u16string> names[] = {
         {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", u"caf\u00E9 \u20AC \U0001F600"},
         {"caf\xE9.txt", u"caf\uFFFD.txt"},                                       // Latin-1
@@ -165,7 +165,7 @@ std::uint32_t RedInTheLowByte(int x, int y) {
 using Boxes = std::vector<testing::ShownBox>;
 constexpr auto kError = testing::ShownBox::kError;
 
-TEST(CustomPicture, FillsTheHolderWithEveryPixelInItsExactColourOrShowsOneBoxAndLeavesItEmpty) {
+TEST(CustomPicture, IsReadPixelForPixelOrRefusedWithOneBox) {
     testing::TempDir dir;
     testing::ScriptedPort port;
     PictureHolder holder;

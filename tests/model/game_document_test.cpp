@@ -212,7 +212,7 @@ struct FailingCalls : SystemCalls {
 
 // A fresh game saved over a started one behind a relative link, as in a synced folder: through the link, to the
 // worked layout, keeping the file's mode and owner. Last, a read-only file: kept, even by root.
-TEST_F(StateFile, ASaveFailingAtAnyCallKeepsTheOldFileAndLeavesNothingBehindAndASaveGoesThroughLinks) {
+TEST_F(StateFile, ASaveThroughALinkFailingAtAnyCallKeepsTheOldFile) {
     const auto game = dir.File("synced") / "game.dat";
     std::filesystem::create_directory(dir.File("synced"));
     std::filesystem::create_symlink("synced/game.dat", path());
