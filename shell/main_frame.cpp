@@ -6,12 +6,12 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QSettings>
-#include <QTextBrowser>
 #include <QToolBar>
 
 #include "model/game_document.h"
 #include "model/platform_port.h"
 #include "shell/help_file.h"
+#include "shell/help_viewer.h"
 #include "shell/native_path.h"
 #include "views/card_files.h"
 #include "views/form_view.h"
@@ -21,6 +21,7 @@ namespace palabrum {
 namespace {
 const QString kRecentKey = QStringLiteral("RecentFiles");
 constexpr int kAboutCommand = 57664;
+constexpr int kOpenGameCommand = 32774;  // the next free id after Help Topics
 constexpr int kSaveCommand = 57603;
 constexpr int kExitCommand = 57665;
 }  // namespace
@@ -50,6 +51,9 @@ QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int commandId,
 void CMainFrame::BuildMenusAndToolbar() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     QAction* newGame = AddCommand(file, tr("&New"), kCmdNew, QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* open =
+        AddCommand(file, tr("&Open Game..."), kOpenGameCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    connect(open, &QAction::triggered, this, &CMainFrame::OnOpenGame);
     AddCommand(file, tr("&Load Custom List..."), kCmdLoadCustomList, QKeySequence(Qt::CTRL | Qt::Key_O));
     AddCommand(file, tr("&Load Default List..."), kCmdLoadDefaultList, QKeySequence(Qt::CTRL | Qt::Key_D));
     QAction* save = AddCommand(file, tr("&Save..."), kSaveCommand, QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -70,7 +74,7 @@ void CMainFrame::BuildMenusAndToolbar() {
         m_recentActions << recent;
     }
     file->addSeparator();
-    QAction* exit = AddCommand(file, tr("E&xit"), kExitCommand);
+    QAction* exit = AddCommand(file, tr("E&xit"), kExitCommand, QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
@@ -106,19 +110,8 @@ QAction* CMainFrame::Action(int commandId) const {
 }
 
 void CMainFrame::OnHelpTopics() {
-    // A window of our own keeps the anchor, which desktop viewers may drop.
-    if (!m_help) {
-        m_help = new QTextBrowser(this);
-        m_help->setWindowFlag(Qt::Window);
-        m_help->setAttribute(Qt::WA_DeleteOnClose);
-        m_help->setWindowTitle(tr("Palabrum Help"));
-        m_help->setOpenExternalLinks(true);
-        m_help->resize(520, 560);
-    }
-    m_help->setSource(HelpFileUrl(QCoreApplication::applicationDirPath()));
-    m_help->show();
-    m_help->raise();
-    m_help->activateWindow();
+    if (!m_help) m_help = new HelpViewer(this);
+    m_help->Open(HelpFileUrl(QCoreApplication::applicationDirPath()));
 }
 
 // Kept as the names' bytes, which need not be text; lists of strings from
@@ -158,6 +151,13 @@ void CMainFrame::UpdateRecentMenu() {
             action->setData(QByteArray::fromStdString(files[i].native()));
         }
     }
+}
+
+// Through the same path as a game named on the command line: all or nothing, after asking.
+void CMainFrame::OnOpenGame() {
+    const auto file = m_doc.Port().ChooseFileToOpen({{tr("Palabrum games (*.dat)").toStdU16String(), u"*.dat"},
+                                                     {tr("All files (*)").toStdU16String(), u"*"}});
+    if (file) emit openFileRequested(*file);
 }
 
 void CMainFrame::OnSave() {

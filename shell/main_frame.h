@@ -3,9 +3,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QTextBrowser>
 #include <filesystem>
 #include <vector>
+
+#include "shell/help_viewer.h"
 
 class QAction;
 class QMenu;
@@ -25,7 +26,7 @@ public:
 
     void OnHelpTopics();
     // The help window, once Help Topics has opened it.
-    QTextBrowser* HelpWindow() const { return m_help; }
+    HelpViewer* HelpWindow() const { return m_help; }
 
     // Closing saves the game unless this is off (a screenshot run).
     void SetSaveOnClose(bool save) { m_saveOnClose = save; }
@@ -47,6 +48,7 @@ private:
     QAction* AddCommand(QMenu* menu, const QString& text, int commandId, const QKeySequence& keys = {});
     void BuildMenusAndToolbar();
     void UpdateRecentMenu();
+    void OnOpenGame();
     void OnSave();
     void OnPrintCards();
     void OnExportCard();
@@ -55,7 +57,7 @@ private:
     QMenu* m_recentMenu = nullptr;
     QAction* m_recentPlaceholder = nullptr;
     QList<QAction*> m_recentActions;
-    QPointer<QTextBrowser> m_help;
+    QPointer<HelpViewer> m_help;
     bool m_saveOnClose = true;
 };
 

@@ -94,7 +94,7 @@ void UIBoard::OnPaint(QPainter& painter) {
             painter.fillRect(QRect(r.left - 1, r.top - 1, r.Width() + 2, r.Height() + 2), Qt::white);
         }
     }
-    if (hasFocus()) {
+    if (hasFocus() && m_outlined) {
         // On the one-pixel gap between the square's fill and its grid lines:
         // it never covers a mark, the flash or the grid.
         const Rect r = SquareRect(m_focusSquare);
@@ -121,6 +121,7 @@ bool UIBoard::OnKeyDown(int key) {
     default: return false;
     }
     m_focusSquare = kSide * row + column;
+    m_outlined = true;
     update();
     // As a press does: the word shows, except during a bingo.
     if (!m_doc.IsBingo()) emit squareWordRequested(m_focusSquare);
@@ -129,8 +130,19 @@ bool UIBoard::OnKeyDown(int key) {
 }
 
 void UIBoard::OnLButtonDown(QPoint p) {
+    m_hoverTimer.stop();  // else a rest begun before the press could change the pressed word
+    const int square = SquareFromPoint(p);
+    // The keyboard goes on from the pressed square, but a press shows nothing on the board.
+    if (m_outlined) {
+        m_outlined = false;
+        update();
+    }
+    if (square >= 0 && square != m_focusSquare) {
+        m_focusSquare = square;
+        emit focusSquareChanged(square);
+    }
     if (m_doc.IsBingo()) return;  // during a bingo a press shows no word
-    emit squareWordRequested(SquareFromPoint(p));
+    emit squareWordRequested(square);
 }
 
 void UIBoard::OnLButtonUp() { emit squareWordRequested(-1); }
@@ -180,6 +192,10 @@ void UIBoard::keyPressEvent(QKeyEvent* event) {
 
 void UIBoard::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
+        m_outlined = true;
+    }
     update();
 }
 

@@ -32,8 +32,10 @@ public:
 
     // Toggles a square's mark, as a double press or the keyboard asks.
     void ToggleMark(int square);
-    // The square the keyboard works on; outlined while the board has the focus.
+    // The square the keyboard works on, or the last one pressed. Outlined while the board has
+    // the focus, once the keyboard reached it or moved: never after a press.
     int FocusSquare() const { return m_focusSquare; }
+    bool IsOutlined() const { return m_outlined; }
 
     // Handlers, callable directly by tests.
     void OnPaint(QPainter& painter);
@@ -73,6 +75,7 @@ private:
     bool m_flashing = false;
     bool m_flashPhase = false;  // true while the winning line shows unmarked
     int m_focusSquare = 0;
+    bool m_outlined = false;
     QTimer m_flashTimer;
     QTimer m_hoverTimer;
 };

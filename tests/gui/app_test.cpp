@@ -8,12 +8,14 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTextBrowser>
 #include <QToolBar>
 
 #include "palabrum/product_info.h"
 #include "shell/about_dlg.h"
 #include "shell/app.h"
 #include "shell/help_file.h"
+#include "shell/help_viewer.h"
 #include "shell/link_static.h"
 #include "shell/main_frame.h"
 #include "shell/native_path.h"
@@ -86,6 +88,12 @@ TEST_F(App, GamesOpenFromTheCommandLineAndTheRecentListWhenThePlayerAgrees) {
     p.port.answers = {true};
     p.Find(QStringLiteral("&2 ") + ShownName(game))->trigger();  // shown as "...caf\uFFFD.dat"
     EXPECT_EQ(std::tuple(p.Mark(3), p.Frame().RecentFiles()), std::tuple(1, std::vector{game, saved}));
+    p.app.Document().SetMark(3, 0);
+    p.port.answers = {true};
+    p.port.filePicks = {saved};
+    p.Find("&Open Game...")->trigger();
+    EXPECT_EQ(std::tuple(p.Mark(3), p.Frame().RecentFiles(), p.port.dialogs.back().at(0).pattern, p.port.boxes.size()),
+              std::tuple(1, std::vector{saved, game}, u"*.dat", 5u));
 }
 
 // Help opens beside the game at its anchor, from the installed copy when there is one.
@@ -100,17 +108,31 @@ TEST_F(App, MenusToolbarAndHelpCarryTheirCommands) {
         }
     }
     for (QAction* button : p.Frame().findChild<QToolBar*>()->actions()) seen << button->text();  // "": a separator
-    EXPECT_EQ(seen, (QStringList{"Palabrum", "&File", "&New\tCtrl+N", "&Load Custom List...\tCtrl+O",
-                                 "&Load Default List...\tCtrl+D", "&Save...\tCtrl+S", "&Print Cards...",
-                                 "&Export Card...", "Recent File", "E&xit", "&Tools", "&Options...", "&Help",
+    EXPECT_EQ(seen, (QStringList{"Palabrum", "&File", "&New\tCtrl+N", "&Open Game...\tCtrl+Shift+O",
+                                 "&Load Custom List...\tCtrl+O", "&Load Default List...\tCtrl+D", "&Save...\tCtrl+S",
+                                 "&Print Cards...", "&Export Card...", "Recent File", "E&xit\tCtrl+Q", "&Tools",
+                                 "&Options...", "&Help",
                                  "&Help Topics\tF1; Help", "&About Palabrum...", "", "&New", "&About Palabrum...", "",
                                  "&Help Topics"}));
     p.Find(QStringLiteral("&About Palabrum..."))->trigger();
     p.Frame().Action(CMainFrame::kHelpTopics)->trigger();
-    QTextBrowser* help = p.Frame().HelpWindow();
+    HelpViewer* help = p.Frame().HelpWindow();
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(std::tuple(p.port.aboutBoxes, help->isVisible(), help->isModal(), help->windowTitle(), help->source()),
-              std::tuple(1, true, false, "Palabrum Help", HelpFileUrl(QCoreApplication::applicationDirPath())));
+    QTextBrowser& browser = *help->Browser();
+    const QUrl start = HelpFileUrl(QCoreApplication::applicationDirPath());
+    EXPECT_EQ(std::tuple(p.port.aboutBoxes, help->isVisible(), help->isModal(), help->windowTitle(), browser.source()),
+              std::tuple(1, true, false, "Palabrum Help", start));
+    browser.setSource(QUrl("#options"));  // a link followed, then Back, Forward, Home, and Escape closes
+    QApplication::setActiveWindow(help);
+    for (const auto& [keys, fragment] :
+         {std::pair(QKeySequence::Back, "start_topic"), {QKeySequence::Forward, "options"}}) {
+        QTest::keySequence(help, keys);
+        EXPECT_EQ(browser.source().fragment(), fragment);
+    }
+    QTest::keyClick(help, Qt::Key_Home, Qt::AltModifier);
+    EXPECT_EQ(browser.source(), start);
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
     fs::create_directories(dir.File("share/palabrum"));
     const fs::path installed = dir.Write("share/palabrum/Palabrum.htm", "<p>installed</p>");
     EXPECT_EQ(HelpFileUrl(QString::fromStdString(dir.File("share").string())),  // any folder beside share/ for bin/

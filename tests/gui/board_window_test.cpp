@@ -50,8 +50,10 @@ TEST_F(Board, APressOrARestShowsTheWordAndADoubleClickTogglesTheMark) {
     QWindow* window = w.view.window()->windowHandle();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     const QPoint square7 = board().mapTo(w.view.window(), QPoint(65, 30));
-    QTest::mousePress(window, Qt::LeftButton, {}, square7);
-    EXPECT_EQ(Word(), "refocus");
+    const QImage before = testing::Render(board());
+    QTest::mousePress(window, Qt::LeftButton, {}, square7);  // the keyboard's square now, but outlined only by keys
+    EXPECT_EQ(std::tuple(Word(), board().FocusSquare(), board().hasFocus(), testing::Render(board()) == before),
+              std::tuple("refocus", 7, true, true));
     QTest::mouseRelease(window, Qt::LeftButton, {}, square7);
     EXPECT_EQ(Word(), "");
     QTest::mouseDClick(window, Qt::LeftButton, {}, square7);
@@ -61,9 +63,12 @@ TEST_F(Board, APressOrARestShowsTheWordAndADoubleClickTogglesTheMark) {
     QCursor::setPos(board().mapToGlobal(QPoint(100, 10)));
     board().OnTimer(UIBoard::kHoverTimer);
     EXPECT_EQ(Word(), "facilitate");
+    board().OnMouseMove(Qt::NoButton);
+    board().OnLButtonDown({65, 30});  // a rest begun before a press ends with it
+    EXPECT_EQ(std::pair(Word(), board().IsHoverTimerActive()), std::pair(QString("refocus"), false));
     MarkRow0();  // during a bingo neither a press nor a rest shows a word, but a double press toggles
     board().OnLButtonDown({30, 30});
-    EXPECT_EQ(Word(), "facilitate");
+    EXPECT_EQ(Word(), "refocus");
     board().OnMouseMove(Qt::NoButton);
     EXPECT_FALSE(board().IsHoverTimerActive());
     board().OnLButtonDblClk({30, 5});
