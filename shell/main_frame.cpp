@@ -20,13 +20,14 @@ namespace palabrum {
 
 namespace {
 const QString kRecentKey = QStringLiteral("RecentFiles");
+const QString kWordsKey = QStringLiteral("WordsOnBoard");
 constexpr int kAboutCommand = 57664;
 constexpr int kOpenGameCommand = 32774;  // the next free id after Help Topics
 constexpr int kSaveCommand = 57603;
 constexpr int kExitCommand = 57665;
 }  // namespace
 
-CMainFrame::CMainFrame(CPalabrumDoc& doc, CPalabrumView* view) : m_doc(doc) {
+CMainFrame::CMainFrame(CPalabrumDoc& doc, CPalabrumView* view) : m_doc(doc), m_view(view) {
     setWindowTitle(QStringLiteral("Palabrum"));  // never the document's title
     // Bitmaps, so no SVG plugin is needed; the large sizes come from the
     // installed icon theme, and would only slow the start.
@@ -76,6 +77,17 @@ void CMainFrame::BuildMenusAndToolbar() {
     file->addSeparator();
     QAction* exit = AddCommand(file, tr("E&xit"), kExitCommand, QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    // A setting of this desktop, not of the game: it lives with the settings, not in the state file.
+    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+    QAction* words = viewMenu->addAction(tr("&Words on Board"));
+    words->setCheckable(true);
+    words->setChecked(QSettings().value(kWordsKey, true).toBool());
+    m_view->SetWordsOnBoard(words->isChecked());
+    connect(words, &QAction::toggled, this, [this](bool on) {
+        QSettings().setValue(kWordsKey, on);
+        m_view->SetWordsOnBoard(on);
+    });
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     AddCommand(tools, tr("&Options..."), kCmdOptions);

@@ -54,6 +54,7 @@ private:
     void OnExportCard();
 
     CPalabrumDoc& m_doc;
+    CPalabrumView* m_view;
     QMenu* m_recentMenu = nullptr;
     QAction* m_recentPlaceholder = nullptr;
     QList<QAction*> m_recentActions;

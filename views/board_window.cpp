@@ -2,16 +2,28 @@
 
 #include <QCursor>
 #include <QKeyEvent>
-#include <algorithm>
-#include <array>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
+#include <algorithm>
+#include <array>
 
 #include "model/game_document.h"
 #include "views/board_accessible.h"
+#include "views/contrast.h"
 #include "views/drawing.h"
+#include "views/qt_text.h"
 
 namespace palabrum {
+
+namespace {
+
+// The smallest word size still easy to read (logical pixels), and the share of a word area's
+// height that one line may take at most: a one-word square should not shout.
+constexpr int kSmallestWordPixels = 9;
+constexpr double kLargestWordShare = 0.34;
+
+}  // namespace
 
 QColor ColorFromValue(unsigned value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
@@ -46,7 +58,33 @@ Rect UIBoard::SquareRect(int square) const {
     return {left, top, left + px - 3, top + py - 3};
 }
 
+QRectF UIBoard::WordArea(int square) const {
+    const Rect r = SquareRect(square);
+    const double pad = std::max(1, r.Width() / 16);
+    return QRectF(r.left + pad, r.top + pad, r.Width() - 2 * pad, r.Height() - 2 * pad);
+}
+
+void UIBoard::SetWordsShown(bool shown) {
+    m_wordsShown = shown;
+    m_sizeSet = {};
+    SetWords();
+    update();
+}
+
+void UIBoard::SetWords() {
+    if (!m_wordsShown) return;
+    std::array<QString, kSquares> words;
+    for (int s = 0; s < kSquares; ++s) words[static_cast<std::size_t>(s)] = ToQString(m_doc.GetWord(s));
+    if (words == m_wordsSet && size() == m_sizeSet) return;
+    const QSizeF area = WordArea(0).size();
+    const int largest = std::max(kSmallestWordPixels, static_cast<int>(area.height() * kLargestWordShare));
+    m_words = SetSquareWords(words, area, {largest, kSmallestWordPixels}, font(), this);
+    m_wordsSet = words;
+    m_sizeSet = size();
+}
+
 void UIBoard::Refresh() {
+    SetWords();
     const bool bingo = m_doc.IsBingo();
     if (bingo && !m_flashing) {
         m_flashing = true;
@@ -92,6 +130,15 @@ void UIBoard::OnPaint(QPainter& painter) {
             painter.fillRect(r.ToQRect(), color);
         } else {
             painter.fillRect(QRect(r.left - 1, r.top - 1, r.Width() + 2, r.Height() + 2), Qt::white);
+        }
+    }
+    if (m_wordsShown) {
+        // Marked words in black or white, whichever reads better on the mark; the flash shows them unmarked.
+        const QColor onMark = TextColorOn(color);
+        for (int i = 0; i < kSquares; ++i) {
+            const bool marked = m_doc.GetMark(i) && showMark[static_cast<std::size_t>(i)];
+            PaintSquareWord(painter, WordArea(i), m_words.lines[static_cast<std::size_t>(i)], m_words.font,
+                            marked ? onMark : QColor(Qt::black));
         }
     }
     if (hasFocus() && m_outlined) {
@@ -165,6 +212,23 @@ void UIBoard::OnTimer(int id) {
         m_flashPhase = !m_flashPhase;
         update();
     }
+}
+
+bool UIBoard::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int square = m_wordsShown ? SquareFromPoint(help->pos()) : -1;
+    if (square >= 0 && m_words.elided[static_cast<std::size_t>(square)]) {
+        QToolTip::showText(help->globalPos(), ToQString(m_doc.GetWord(square)), this);
+    } else {
+        QToolTip::hideText();
+    }
+    return true;
+}
+
+void UIBoard::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    SetWords();
 }
 
 void UIBoard::paintEvent(QPaintEvent*) {

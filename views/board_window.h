@@ -5,8 +5,11 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <array>
 
+#include "model/board.h"
 #include "views/layout.h"
+#include "views/square_words.h"
 
 namespace palabrum {
 
@@ -29,6 +32,14 @@ public:
     // Reads the game's bingo state: starts the flash on a new bingo (marks
     // shown first), stops it when the bingo is gone, and repaints.
     void Refresh();
+
+    // Words on the squares, as the desktop board shows them, or none, as the handheld did.
+    void SetWordsShown(bool shown);
+    bool WordsShown() const { return m_wordsShown; }
+    // The words as set for the board's size and list; valid while they are shown.
+    const SquareWords& Words() const { return m_words; }
+    // Where a square's word goes: inside the square's fill, clear of the outline.
+    QRectF WordArea(int square) const;
 
     // Toggles a square's mark, as a double press or the keyboard asks.
     void ToggleMark(int square);
@@ -61,7 +72,9 @@ signals:
     void focusSquareChanged(int square);
 
 protected:
+    bool event(QEvent* event) override;  // a tooltip gives an elided word whole
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -71,6 +84,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Sets the words again when the size or the list changed since they were set.
+    void SetWords();
+
     CPalabrumDoc& m_doc;
     bool m_flashing = false;
     bool m_flashPhase = false;  // true while the winning line shows unmarked
@@ -78,6 +94,10 @@ private:
     bool m_outlined = false;
     QTimer m_flashTimer;
     QTimer m_hoverTimer;
+    bool m_wordsShown = false;
+    SquareWords m_words;
+    std::array<QString, kSquares> m_wordsSet;  // the list and size m_words was set for
+    QSize m_sizeSet;
 };
 
 // 0x00BBGGRR, as the options keep it, to a Qt colour.

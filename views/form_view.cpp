@@ -65,6 +65,7 @@ void CPalabrumView::OnInitialUpdate() {
         m_statusPane = new StatusPane(m_doc, m_picture, this);
         m_statusPane->setAccessibleName(tr("Bingo"));
         m_statusPane->hide();
+        SetWordsOnBoard(m_wordsOnBoard);
         LoadPicture();
     }
     RefreshAll();
@@ -175,6 +176,13 @@ void CPalabrumView::OnWordListSelChange() {
         if (m_wordList->item(i)->isSelected()) squares.push_back(m_wordList->item(i)->data(kSquareRole).toInt());
     }
     m_doc.SetMarks(squares);
+}
+
+void CPalabrumView::SetWordsOnBoard(bool on) {
+    m_wordsOnBoard = on;
+    if (!m_boardWnd) return;
+    m_boardWnd->SetWordsShown(on);
+    m_statusPane->SetPictureGrows(on);
 }
 
 void CPalabrumView::resizeEvent(QResizeEvent* event) {

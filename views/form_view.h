@@ -37,6 +37,9 @@ public:
     int FindListItem(int square) const;
     void ShowSquareWord(int square);
     void OnWordListSelChange();
+    // The desktop board (words on the squares, a picture that grows with the pane) or the handheld's.
+    void SetWordsOnBoard(bool on);
+    bool WordsOnBoard() const { return m_wordsOnBoard; }
 
     QListWidget* WordList() const { return m_wordList; }
     QLabel* WordLabel() const { return m_wordLabel; }
@@ -64,6 +67,7 @@ private:
     Rect m_boardArea;
     Rect m_paneArea;
     Rect m_labelArea;
+    bool m_wordsOnBoard = false;
 };
 
 }  // namespace palabrum

@@ -16,10 +16,13 @@ bool Contains(const Rect& outer, const Rect& inner) {
            inner.bottom <= outer.bottom;
 }
 
-Rect PictureRectIn(const Rect& client) {
+// Grown, the picture keeps three ring spacings free on every side.
+Rect PictureRectIn(const Rect& client, bool grows) {
+    const int room = std::min(client.Width(), client.Height()) - 6 * StatusPane::kRingSpacing;
+    const int half = kPictureSide * (grows ? std::max(1, room / kPictureSide) : 1) / 2;
     const int cx = client.right / 2;
     const int cy = client.bottom / 2;
-    return {cx - 20, cy - 20, cx + 20, cy + 20};
+    return {cx - half, cy - half, cx + half, cy + half};
 }
 
 // Walks the rings outward from `start`, one step per ring, each clamped to
@@ -67,7 +70,7 @@ void StatusPane::Refresh() {
 
 void StatusPane::StartRipple() {
     m_ringCount = 0;
-    m_pictureRect = PictureRectIn(Client());
+    m_pictureRect = PictureRectIn(Client(), m_pictureGrows);
     m_animating = true;
     m_timer.start();
 }
@@ -84,7 +87,8 @@ void StatusPane::OnPaint(QPainter& painter) {
     // Every tick starts from a white pane.
     painter.fillRect(client.ToQRect(), Qt::white);
     if (const Picture* picture = m_picture.Get()) {
-        painter.drawImage(m_pictureRect.left, m_pictureRect.top, PictureImage(*picture));
+        // Scaled without smoothing, so that every pixel of the picture stays a crisp square.
+        painter.drawImage(m_pictureRect.ToQRect(), PictureImage(*picture));
     }
     const int drawn = WalkRings(client, m_pictureRect, m_ringCount, [&](int i, const Rect& r) {
         if (i > 0) FrameRect(painter, r, Qt::black);
@@ -96,6 +100,11 @@ void StatusPane::OnTimer() {
     // Past the blank pane that ends a cycle, the ripple starts over.
     m_ringCount = m_ringCount > CycleEnd() ? 1 : m_ringCount + 1;
     update();
+}
+
+void StatusPane::SetPictureGrows(bool grows) {
+    m_pictureGrows = grows;
+    OnSize();
 }
 
 void StatusPane::OnSize() {

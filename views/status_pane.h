@@ -26,6 +26,12 @@ public:
     // and starts the ripple if it is not running; without one stops and hides.
     void Refresh();
 
+    // The picture at the largest whole multiple of its size that leaves room for ripples all round
+    // (the desktop board), or at its own size (the handheld's).
+    void SetPictureGrows(bool grows);
+    // Where the picture is drawn: 40 by 40 pixels, or a whole multiple of that.
+    Rect PictureRect() const { return m_pictureRect; }
+
     void OnPaint(QPainter& painter);
     void OnTimer();
     void OnSize();
@@ -51,6 +57,7 @@ private:
     int m_ringCount = 0;
     Rect m_pictureRect;
     bool m_animating = false;
+    bool m_pictureGrows = false;
     QTimer m_timer;
 };
 

@@ -110,10 +110,15 @@ TEST_F(App, MenusToolbarAndHelpCarryTheirCommands) {
     for (QAction* button : p.Frame().findChild<QToolBar*>()->actions()) seen << button->text();  // "": a separator
     EXPECT_EQ(seen, (QStringList{"Palabrum", "&File", "&New\tCtrl+N", "&Open Game...\tCtrl+Shift+O",
                                  "&Load Custom List...\tCtrl+O", "&Load Default List...\tCtrl+D", "&Save...\tCtrl+S",
-                                 "&Print Cards...", "&Export Card...", "Recent File", "E&xit\tCtrl+Q", "&Tools",
-                                 "&Options...", "&Help",
-                                 "&Help Topics\tF1; Help", "&About Palabrum...", "", "&New", "&About Palabrum...", "",
-                                 "&Help Topics"}));
+                                 "&Print Cards...", "&Export Card...", "Recent File", "E&xit\tCtrl+Q", "&View",
+                                 "&Words on Board", "&Tools", "&Options...", "&Help", "&Help Topics\tF1; Help",
+                                 "&About Palabrum...", "", "&New", "&About Palabrum...", "", "&Help Topics"}));
+    QAction* words = p.Find("&Words on Board");  // on at first; a setting of the desktop's, kept for the next start
+    words->trigger();
+    const bool next = Program(state()).app.View()->WordsOnBoard();
+    EXPECT_EQ(std::tuple(words->isChecked(), p.app.View()->WordsOnBoard(), next), std::tuple(false, false, false));
+    words->trigger();
+    EXPECT_TRUE(Program(state()).app.View()->WordsOnBoard());
     p.Find(QStringLiteral("&About Palabrum..."))->trigger();
     p.Frame().Action(CMainFrame::kHelpTopics)->trigger();
     HelpViewer* help = p.Frame().HelpWindow();

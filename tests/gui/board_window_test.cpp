@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFontMetricsF>
+#include <QToolTip>
 #include <QWindow>
 #include <fstream>
 #include <random>
@@ -128,6 +129,62 @@ TEST_F(Board, ThePaneRipplesOutFromThePictureAndCyclesUntilTheBingoEnds) {
               std::tuple(true, kRed, kRed, kWhite, kBlack));
     w.doc.SetMark(2, 0);
     EXPECT_EQ(std::pair(pane.RippleTimer().isActive(), pane.isVisibleTo(&w.view)), std::pair(false, false));
+}
+
+// The darkest and the lightest grey in a rectangle of an image.
+std::pair<int, int> GreyRange(const QImage& image, const QRect& r) {
+    std::pair range(255, 0);
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            range = {std::min(range.first, qGray(image.pixel(x, y))), std::max(range.second, qGray(image.pixel(x, y)))};
+    return range;
+}
+
+// Words change only pixels inside their squares' word areas, at one size, light on a dark mark and dark on
+// white (so in the flash's blank phase too); one too long even at the smallest size is elided and whole in a
+// tooltip. The picture grows with the pane. Switched off, board and pane are the handheld's to the pixel.
+TEST(BoardWords, StayInTheirSquaresReadOnMarksAndFlashAndGoWithTheSwitch) {
+    testing::GameWindow w(480, 536);
+    const std::string huge(60, 'W');
+    w.port.filePicks = {w.dir.Write("list.txt", testing::NumberedLines(24, "result-driven ") + huge + "\n")};
+    w.doc.OnCmdMsg(kCmdLoadCustomList);
+    w.doc.SetMarks(std::vector<std::int32_t>{0, 1, 2, 3, 4, 23});
+    UIBoard& board = *w.view.Board();
+    const QImage handheld = testing::Render(board);
+    w.view.SetWordsOnBoard(true);
+    const QImage words = testing::Render(board);
+    std::array<QRect, kSquares> inked{};
+    for (int y = 0; y < words.height(); ++y)
+        for (int x = 0; x < words.width(); ++x) {
+            if (words.pixel(x, y) == handheld.pixel(x, y)) continue;
+            const int s = board.SquareFromPoint({x, y});
+            ASSERT_TRUE(s >= 0 && board.WordArea(s).contains(QPointF(x + 0.5, y + 0.5))) << x << "," << y;
+            inked[static_cast<std::size_t>(s)] |= QRect(x, y, 1, 1);
+        }
+    const auto area = [&](int s) { return board.WordArea(s).toAlignedRect(); };
+    for (int s = 0; s < kSquares; ++s) {  // centred, to the pixel
+        const QPoint off = inked[static_cast<std::size_t>(s)].center() - area(s).center();
+        EXPECT_LE(std::max(std::abs(off.x()), std::abs(off.y())), 1) << "square " << s;
+    }
+    EXPECT_EQ(std::tuple(GreyRange(words, area(0)).second, GreyRange(words, area(23)).second,
+                         GreyRange(words, area(7)).first),
+              std::tuple(255, 255, 0));
+    board.OnTimer(UIBoard::kFlashTimer);  // the blank phase: the line's words dark on white
+    EXPECT_EQ(GreyRange(testing::Render(board), area(0)), std::pair(0, 255));
+    const SquareWords& set = board.Words();
+    EXPECT_EQ(std::tuple(std::count(set.elided.begin(), set.elided.end(), true), set.elided[24],
+                         set.lines[24].back().endsWith(u'…'), set.font.pixelSize() > 9),
+              std::tuple(1, true, true, true));  // the one too long holds the others back from no size
+    QHelpEvent tip(QEvent::ToolTip, area(24).center(), board.mapToGlobal(area(24).center()));
+    QApplication::sendEvent(&board, &tip);
+    EXPECT_EQ(QToolTip::text(), QString::fromStdString(huge));
+    EXPECT_EQ(w.view.Pane()->PictureRect().Width(), 160) << "four times 40, with three rings' room all round";
+    w.view.SetWordsOnBoard(false);
+    board.OnTimer(UIBoard::kFlashTimer);  // the marked phase again, as at first
+    EXPECT_EQ(std::pair(testing::Render(board), w.view.Pane()->PictureRect().Width()), std::pair(handheld, 40));
+    w.view.SetWordsOnBoard(true);
+    w.view.resize(240, 268);  // set again for the new size
+    EXPECT_EQ(board.Words().font.pixelSize(), 9);
 }
 
 QByteArray ReadAll(const std::filesystem::path& path) {
