@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QIcon>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 
 namespace palabrum {
@@ -12,6 +13,11 @@ HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent), m_browser(new QTe
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Palabrum Help"));
     m_browser->setOpenExternalLinks(true);
+    // Colours from the desktop's palette, so that the page reads in a dark one too.
+    const QPalette colours = palette();
+    m_browser->document()->setDefaultStyleSheet(
+        QStringLiteral("h1, h2 { color: %1; } th, pre { background-color: %2; }")
+            .arg(colours.color(QPalette::Link).name(), colours.color(QPalette::AlternateBase).name()));
     setCentralWidget(m_browser);
     resize(520, 560);
 

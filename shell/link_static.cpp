@@ -11,10 +11,10 @@ CLinkStatic::CLinkStatic(const QString& text, QWidget* parent) : QLabel(text, pa
     setTextFormat(Qt::PlainText);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
-    // Blue text on whatever the dialog's background is: the label paints none of its own.
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    setPalette(blue);
+    // The palette's link colour on whatever the dialog's background is: the label paints none of its own.
+    QPalette link = palette();
+    link.setColor(QPalette::WindowText, link.color(QPalette::Link));
+    setPalette(link);
     setAutoFillBackground(false);
 }
 

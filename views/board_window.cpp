@@ -104,8 +104,10 @@ void UIBoard::OnPaint(QPainter& painter) {
     const int px = w / kSide;
     const int py = h / kSide;
     const QColor color = ColorFromValue(m_doc.Options().m_boardColor);
+    // The handheld's board is white whatever the desktop's colours.
+    const Ground ground = m_wordsShown ? GroundFor(palette(), color) : Ground{Qt::white, Qt::black};
 
-    painter.fillRect(0, 0, w, h, Qt::white);
+    painter.fillRect(0, 0, w, h, ground.ground);
     // One-pixel grid lines as filled rectangles, so exactly their pixels are covered.
     for (int k = 0; 1 + k * py <= h + 2; ++k) {
         painter.fillRect(1, 1 + k * py, w - 2, 1, color);
@@ -129,7 +131,7 @@ void UIBoard::OnPaint(QPainter& painter) {
         if (m_doc.GetMark(i) && showMark[static_cast<std::size_t>(i)]) {
             painter.fillRect(r.ToQRect(), color);
         } else {
-            painter.fillRect(QRect(r.left - 1, r.top - 1, r.Width() + 2, r.Height() + 2), Qt::white);
+            painter.fillRect(QRect(r.left - 1, r.top - 1, r.Width() + 2, r.Height() + 2), ground.ground);
         }
     }
     if (m_wordsShown) {
@@ -138,7 +140,7 @@ void UIBoard::OnPaint(QPainter& painter) {
         for (int i = 0; i < kSquares; ++i) {
             const bool marked = m_doc.GetMark(i) && showMark[static_cast<std::size_t>(i)];
             PaintSquareWord(painter, WordArea(i), m_words.lines[static_cast<std::size_t>(i)], m_words.font,
-                            marked ? onMark : QColor(Qt::black));
+                            marked ? onMark : ground.ink);
         }
     }
     if (hasFocus() && m_outlined) {

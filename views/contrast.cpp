@@ -1,5 +1,6 @@
 #include "views/contrast.h"
 
+#include <QPalette>
 #include <algorithm>
 #include <cmath>
 
@@ -24,6 +25,12 @@ QColor BingoFrameColor(const QColor& fill) {
     const int hue = fill.hslHue();
     const bool reddish = hue >= 0 && (hue <= 30 || hue >= 330) && fill.hslSaturation() >= 80;
     return reddish ? QColor(0, 84, 214) : QColor(214, 0, 28);
+}
+
+Ground GroundFor(const QPalette& palette, const QColor& lines) {
+    const QColor base = palette.color(QPalette::Base), text = palette.color(QPalette::Text);
+    const QColor ground = ContrastRatio(lines, base) >= 3 ? base : QColor(Qt::white);
+    return {ground, ContrastRatio(text, ground) >= 4.5 ? text : TextColorOn(ground)};
 }
 
 }  // namespace palabrum

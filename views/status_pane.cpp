@@ -5,6 +5,7 @@
 
 #include "model/game_document.h"
 #include "model/picture.h"
+#include "views/contrast.h"
 #include "views/drawing.h"
 
 namespace palabrum {
@@ -84,16 +85,18 @@ int StatusPane::CycleEnd() const {
 void StatusPane::OnPaint(QPainter& painter) {
     if (!m_animating) return;
     const Rect client = Client();
-    // Every tick starts from a white pane.
-    painter.fillRect(client.ToQRect(), Qt::white);
+    // Every tick starts from a blank pane: white as on the handheld, or the desktop's base.
+    const Ground ground = m_pictureGrows ? GroundFor(palette(), palette().color(QPalette::Text))
+                                         : Ground{Qt::white, Qt::black};
+    painter.fillRect(client.ToQRect(), ground.ground);
     if (const Picture* picture = m_picture.Get()) {
         // Scaled without smoothing, so that every pixel of the picture stays a crisp square.
         painter.drawImage(m_pictureRect.ToQRect(), PictureImage(*picture));
     }
     const int drawn = WalkRings(client, m_pictureRect, m_ringCount, [&](int i, const Rect& r) {
-        if (i > 0) FrameRect(painter, r, Qt::black);
+        if (i > 0) FrameRect(painter, r, ground.ink);
     });
-    if (drawn < m_ringCount) painter.fillRect(client.ToQRect(), Qt::white);  // a cycle shown: a blank pane
+    if (drawn < m_ringCount) painter.fillRect(client.ToQRect(), ground.ground);  // a cycle shown: a blank pane
 }
 
 void StatusPane::OnTimer() {

@@ -26,8 +26,8 @@ public:
     // and starts the ripple if it is not running; without one stops and hides.
     void Refresh();
 
-    // The picture at the largest whole multiple of its size that leaves room for ripples all round
-    // (the desktop board), or at its own size (the handheld's).
+    // The desktop's pane, in the palette's colours with the picture at the largest whole multiple of
+    // its size that leaves room for ripples all round, or the handheld's, white with the picture as it is.
     void SetPictureGrows(bool grows);
     // Where the picture is drawn: 40 by 40 pixels, or a whole multiple of that.
     Rect PictureRect() const { return m_pictureRect; }

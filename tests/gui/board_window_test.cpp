@@ -131,13 +131,12 @@ TEST_F(Board, ThePaneRipplesOutFromThePictureAndCyclesUntilTheBingoEnds) {
     EXPECT_EQ(std::pair(pane.RippleTimer().isActive(), pane.isVisibleTo(&w.view)), std::pair(false, false));
 }
 
-// The darkest and the lightest grey in a rectangle of an image.
-std::pair<int, int> GreyRange(const QImage& image, const QRect& r) {
-    std::pair range(255, 0);
+// The most any pixel of a rectangle stands out from a colour: the ink of the word drawn there.
+double MostContrast(const QImage& image, const QRect& r, const QColor& against) {
+    double most = 1;
     for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            range = {std::min(range.first, qGray(image.pixel(x, y))), std::max(range.second, qGray(image.pixel(x, y)))};
-    return range;
+        for (int x = r.left(); x <= r.right(); ++x) most = std::max(most, ContrastRatio(image.pixel(x, y), against));
+    return most;
 }
 
 // Words change only pixels inside their squares' word areas, at one size, light on a dark mark and dark on
@@ -166,11 +165,12 @@ TEST(BoardWords, StayInTheirSquaresReadOnMarksAndFlashAndGoWithTheSwitch) {
         const QPoint off = inked[static_cast<std::size_t>(s)].center() - area(s).center();
         EXPECT_LE(std::max(std::abs(off.x()), std::abs(off.y())), 1) << "square " << s;
     }
-    EXPECT_EQ(std::tuple(GreyRange(words, area(0)).second, GreyRange(words, area(23)).second,
-                         GreyRange(words, area(7)).first),
-              std::tuple(255, 255, 0));
-    board.OnTimer(UIBoard::kFlashTimer);  // the blank phase: the line's words dark on white
-    EXPECT_EQ(GreyRange(testing::Render(board), area(0)), std::pair(0, 255));
+    const QColor black(Qt::black), white(Qt::white);  // white words on the black marks, black ones off them
+    EXPECT_EQ(std::tuple(MostContrast(words, area(0), black), MostContrast(words, area(23), black),
+                         MostContrast(words, area(7), white)),
+              std::tuple(21.0, 21.0, 21.0));
+    board.OnTimer(UIBoard::kFlashTimer);  // the blank phase: the line's words black on white
+    EXPECT_EQ(MostContrast(testing::Render(board), area(0), white), 21.0);
     const SquareWords& set = board.Words();
     EXPECT_EQ(std::tuple(std::count(set.elided.begin(), set.elided.end(), true), set.elided[24],
                          set.lines[24].back().endsWith(u'…'), set.font.pixelSize() > 9),
@@ -185,6 +185,44 @@ TEST(BoardWords, StayInTheirSquaresReadOnMarksAndFlashAndGoWithTheSwitch) {
     w.view.SetWordsOnBoard(true);
     w.view.resize(240, 268);  // set again for the new size
     EXPECT_EQ(board.Words().font.pixelSize(), 9);
+}
+
+// Measured on the rendered pixels, for every board colour: words read at 4.5:1 on a mark and off it in any
+// palette; in a dark one, lines, marks and the pane's rings stand out 3:1 from what is behind them (the
+// palette's base, or a white card where a colour would not stand out from it).
+TEST(BoardWords, ReadInALightAndADarkPaletteInEveryBoardColour) {
+    testing::GameWindow w(480, 536);
+    w.view.SetWordsOnBoard(true);
+    w.doc.SetMarks(std::vector<std::int32_t>{6, 10, 11, 12, 13, 14});
+    UIBoard& board = *w.view.Board();
+    StatusPane& pane = *w.view.Pane();
+    QPalette dark;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    for (const bool isDark : {false, true}) {
+        const QPalette palette = isDark ? dark : QApplication::palette();
+        board.setPalette(palette);
+        pane.setPalette(palette);
+        for (unsigned value : {0x000000u, 0xFF0000u, 0x00FF00u, 0xFFFF00u, 0x0000FFu, 0xFF00FFu, 0x00FFFFu}) {
+            w.doc.Options().m_boardColor = value;
+            const QImage image = testing::Render(board);
+            const QColor ground = image.pixel(board.SquareRect(7).ToQRect().topLeft()), line = image.pixel(5, 1);
+            const QColor mark = image.pixel(board.SquareRect(6).ToQRect().topLeft());
+            const QColor base = palette.color(QPalette::Base);
+            EXPECT_EQ(ground, ContrastRatio(mark, base) >= 3 ? base : QColor(Qt::white)) << "a white card, as paper";
+            const auto words = [&](int s, const QColor& behind) {
+                return MostContrast(image, board.WordArea(s).toAlignedRect(), behind);
+            };
+            EXPECT_GE(std::min(words(6, mark), words(7, ground)), 4.5) << value << (isDark ? " dark" : " light");
+            EXPECT_GE(std::min(ContrastRatio(line, ground), ContrastRatio(mark, ground)), isDark ? 3 : 1) << value;
+        }
+        pane.OnSize();  // the ripple from its start: two ticks give the first ring
+        for (int tick = 0; tick < 2; ++tick) pane.OnTimer();
+        const QImage rings = testing::Render(pane);
+        const QColor paneGround = rings.pixel(1, 1);
+        EXPECT_EQ(paneGround, palette.color(QPalette::Base));
+        EXPECT_GE(ContrastRatio(rings.pixel(pane.PictureRect().left - 7, pane.height() / 2), paneGround), 3);
+    }
 }
 
 QByteArray ReadAll(const std::filesystem::path& path) {
