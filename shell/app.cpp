@@ -62,8 +62,7 @@ bool CPalabrumApp::InitInstance(const Options& options) {
                          [this](const std::filesystem::path& path) { OpenFileAfterAsking(path); });
     }
 
-    // Twice the handheld's client area: comfortable on a desktop.
-    m_frame->resize(480, 600);
+    m_frame->RestoreOrPlace(options.unattended);  // a screenshot always shows the first window
     m_frame->show();
     DoFileNew();
     if (!options.file.empty()) OpenFileAfterAsking(options.file);

@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QToolBar>
+#include <algorithm>
 
 #include "model/game_document.h"
 #include "model/platform_port.h"
@@ -21,6 +23,7 @@ namespace palabrum {
 namespace {
 const QString kRecentKey = QStringLiteral("RecentFiles");
 const QString kWordsKey = QStringLiteral("WordsOnBoard");
+const QString kGeometryKey = QStringLiteral("WindowGeometry");
 constexpr int kAboutCommand = 57664;
 constexpr int kOpenGameCommand = 32774;  // the next free id after Help Topics
 constexpr int kSaveCommand = 57603;
@@ -35,7 +38,23 @@ CMainFrame::CMainFrame(CPalabrumDoc& doc, CPalabrumView* view) : m_doc(doc), m_v
     for (int size : {16, 22, 24, 32, 48, 64}) icon.addFile(QStringLiteral(":/icons/palabrum-%1.png").arg(size));
     setWindowIcon(icon);
     setCentralWidget(view);
+    setMinimumSize(200, 260);  // the board still some 20 pixels a square
     BuildMenusAndToolbar();
+}
+
+QRect CMainFrame::FirstWindowRect(const QRect& available) {
+    // A tenth of the width and a sixth of the height left for the desktop's frame and title.
+    const double scale = std::min({1.0, available.width() * 0.9 / 480, available.height() * 0.83 / 600});
+    QRect r(0, 0, static_cast<int>(480 * scale), static_cast<int>(600 * scale));
+    r.moveCenter(available.center());
+    return r;
+}
+
+void CMainFrame::RestoreOrPlace(bool fresh) {
+    if (!fresh && restoreGeometry(QSettings().value(kGeometryKey).toByteArray())) return;
+    const QRect r = FirstWindowRect(screen()->availableGeometry());
+    resize(r.size().expandedTo(minimumSize()));
+    move(r.topLeft());
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int commandId, const QKeySequence& keys) {
@@ -210,7 +229,10 @@ void CMainFrame::OnExportCard() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (m_saveOnClose) m_doc.OnFrameClosing();
+    if (m_saveOnClose) {
+        m_doc.OnFrameClosing();
+        QSettings().setValue(kGeometryKey, saveGeometry());
+    }
     if (m_help) m_help->close();
     event->accept();
 }

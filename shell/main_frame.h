@@ -37,6 +37,13 @@ public:
 
     QAction* Action(int commandId) const;
 
+    // Where the first window goes on a screen with this available area (logical pixels, whatever
+    // the scale): 480 by 600, twice the handheld's area, shrunk with its shape where there is not
+    // room for that and a frame around it, and centred.
+    static QRect FirstWindowRect(const QRect& available);
+    // The last session's size, place and state, unless `fresh` or there is none: then the first window's.
+    void RestoreOrPlace(bool fresh);
+
 signals:
     void openFileRequested(const std::filesystem::path& path);
     void aboutRequested();

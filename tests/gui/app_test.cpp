@@ -144,6 +144,23 @@ TEST_F(App, MenusToolbarAndHelpCarryTheirCommands) {
               QUrl(QString::fromStdString("file://" + installed.string() + "#start_topic")));
 }
 
+// The first window keeps the 480 by 600 shape inside any screen's available area (1024 by 768 and 1920 by 1080
+// at twice the scale, then a full HD screen at 1x, where it has its full size); the last one comes back.
+TEST_F(App, TheFirstWindowFitsTheScreenAndTheLastOneComesBack) {
+    for (const QRect available : {QRect(0, 0, 512, 360), QRect(0, 0, 960, 516), QRect(0, 27, 1920, 1026)}) {
+        const QRect r = CMainFrame::FirstWindowRect(available);
+        EXPECT_TRUE(available.contains(r) && std::abs(r.width() * 5 - r.height() * 4) < 5 && r.width() <= 480) << r.x();
+        EXPECT_EQ(r.center(), available.center());
+    }
+    EXPECT_EQ(CMainFrame::FirstWindowRect({0, 27, 1920, 1026}).size(), QSize(480, 600));
+    {
+        Program first(state());
+        first.Frame().setGeometry(100, 120, 520, 430);
+        first.Frame().close();
+    }
+    EXPECT_EQ(Program(state()).Frame().geometry(), QRect(100, 120, 520, 430));
+}
+
 // Stands in for the desktop's browser: records what it is asked to open.
 class UrlRecorder : public QObject {
     Q_OBJECT
