@@ -139,6 +139,9 @@ fi
 # changed since the last run is built again.
 rm -rf "$tree" "$work"
 mkdir -p "$work" "$build/logs" "$tree"
+# The table as it stands now: editing it during a run changes nothing of the run.
+cp "$table" "$work/mutations.txt"
+table=$work/mutations.txt
 git ls-files -z --cached --others --exclude-standard |
     tar --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -C "$tree" -xf -
 cd "$tree"
