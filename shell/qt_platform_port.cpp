@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStringList>
 #include <cstdio>
@@ -17,9 +18,7 @@ namespace {
 
 int ShowBox(QWidget* owner, QMessageBox::Icon icon, std::u16string_view text, std::u16string_view caption,
             QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, ToQString(caption), ToQString(text), buttons, owner);
-    box.setTextFormat(Qt::PlainText);  // texts carry file names and words, never markup
-    return box.exec();
+    return MakeMessageBox(owner, icon, text, caption, buttons)->exec();
 }
 
 QString FilterList(const std::vector<FileFilter>& filters) {
@@ -38,6 +37,33 @@ void Tell(std::u16string_view text, std::u16string_view caption) {
 }
 
 }  // namespace
+
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, int icon, std::u16string_view text,
+                                            std::u16string_view caption, int buttons) {
+    const QString whole = ToQString(text);
+    auto box = std::make_unique<QMessageBox>(static_cast<QMessageBox::Icon>(icon), ToQString(caption), whole,
+                                             QMessageBox::StandardButtons(buttons), owner);
+    box->setTextFormat(Qt::PlainText);  // texts carry file names and words, never markup
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const QFontMetrics metrics(box->font());
+    QStringList lines = whole.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        QStringList words = line.split(QLatin1Char(' '));
+        for (QString& word : words) word = metrics.elidedText(word, Qt::ElideMiddle, kMessageWidth);
+        line = words.join(QLatin1Char(' '));
+    }
+    const QString shown = lines.join(QLatin1Char('\n'));
+    if (shown != whole) {
+        box->setText(shown);
+        box->setDetailedText(whole);
+    }
+    // The box's own label wraps only past a width of its choosing.
+    if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        label->setWordWrap(true);
+        label->setMaximumWidth(kMessageWidth);
+    }
+    return box;
+}
 
 QtPlatformPort::QtPlatformPort(std::function<void()> fileNew) : m_fileNew(std::move(fileNew)) {}
 

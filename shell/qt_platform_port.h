@@ -4,11 +4,23 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <random>
 
 #include "model/platform_port.h"
 
+class QMessageBox;
+
 namespace palabrum {
+
+// The widest a message box's text may be (logical pixels): a long file name never
+// makes a box wider than a screen. Words wider than that are cut in the middle,
+// and the whole text is then in the box's details; the text is selectable.
+inline constexpr int kMessageWidth = 480;
+
+// A message box as the port shows it, for `exec()`.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, int icon, std::u16string_view text,
+                                            std::u16string_view caption, int buttons);
 
 class QtPlatformPort : public PlatformPort {
 public:

@@ -5,6 +5,7 @@
 
 #include <QDesktopServices>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -19,6 +20,7 @@
 #include "shell/link_static.h"
 #include "shell/main_frame.h"
 #include "shell/native_path.h"
+#include "shell/qt_platform_port.h"
 #include "shell/quit_signals.h"
 #include "shell/single_instance.h"
 #include "tests/gui/gui_fixture.h"
@@ -159,6 +161,21 @@ TEST_F(App, TheFirstWindowFitsTheScreenAndTheLastOneComesBack) {
         first.Frame().close();
     }
     EXPECT_EQ(Program(state()).Frame().geometry(), QRect(100, 120, 520, 430));
+}
+
+// A long text wraps, and a word too wide for any line (a file's name) is cut in the middle: a box is never
+// wider than 600 pixels, and the whole text, selectable, is in its details whenever a word was cut.
+TEST(MessageBox, StaysWithinSixHundredPixelsWithTheWholeTextAtHand) {
+    const std::u16string name = u"/home/" + std::u16string(300, u'x') + u".txt";
+    std::u16string spaced = u"Line too long:";
+    for (int i = 0; i < 40; ++i) spaced += u" word";
+    for (const auto& [text, cut] : {std::pair(u"Line too long: " + name, true), {spaced, false}}) {
+        const auto box = MakeMessageBox(nullptr, QMessageBox::Critical, text, u"File Read Error", QMessageBox::Ok);
+        box->show();
+        EXPECT_LE(box->width(), 600);
+        EXPECT_EQ(std::tuple(box->detailedText().toStdU16String(), box->textInteractionFlags()),
+                  std::tuple(cut ? text : u"", Qt::TextSelectableByMouse));
+    }
 }
 
 // Stands in for the desktop's browser: records what it is asked to open.
