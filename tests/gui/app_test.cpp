@@ -131,15 +131,15 @@ TEST_F(App, MenusToolbarAndHelpCarryTheirCommands) {
               std::tuple(1, true, false, "Palabrum Help", start));
     browser.setSource(QUrl("#options"));  // a link followed, then Back, Forward, Home, and Escape closes
     QApplication::setActiveWindow(help);
-    for (const auto& [keys, fragment] :
-         {std::pair(QKeySequence::Back, "start_topic"), {QKeySequence::Forward, "options"}}) {
-        QTest::keySequence(help, keys);
-        EXPECT_EQ(browser.source().fragment(), fragment);
+    QStringList visited;
+    const std::vector<QKeySequence> keys = {QKeySequence::Back, QKeySequence::Forward, Qt::ALT | Qt::Key_Home};
+    for (const QKeySequence& key : keys) {
+        QTest::keySequence(help, key);
+        visited << browser.source().fragment();
     }
-    QTest::keyClick(help, Qt::Key_Home, Qt::AltModifier);
-    EXPECT_EQ(browser.source(), start);
     QTest::keyClick(help, Qt::Key_Escape);
-    EXPECT_FALSE(help->isVisible());
+    EXPECT_EQ(std::pair(visited, help->isVisible()),
+              std::pair(QStringList{"start_topic", "options", "start_topic"}, false));
     fs::create_directories(dir.File("share/palabrum"));
     const fs::path installed = dir.Write("share/palabrum/Palabrum.htm", "<p>installed</p>");
     EXPECT_EQ(HelpFileUrl(QString::fromStdString(dir.File("share").string())),  // any folder beside share/ for bin/
@@ -166,16 +166,11 @@ TEST_F(App, TheFirstWindowFitsTheScreenAndTheLastOneComesBack) {
 // A long text wraps, and a word too wide for any line (a file's name) is cut in the middle: a box is never
 // wider than 600 pixels, and the whole text, selectable, is in its details whenever a word was cut.
 TEST(MessageBox, StaysWithinSixHundredPixelsWithTheWholeTextAtHand) {
-    const std::u16string name = u"/home/" + std::u16string(300, u'x') + u".txt";
-    std::u16string spaced = u"Line too long:";
-    for (int i = 0; i < 40; ++i) spaced += u" word";
-    for (const auto& [text, cut] : {std::pair(u"Line too long: " + name, true), {spaced, false}}) {
-        const auto box = MakeMessageBox(nullptr, QMessageBox::Critical, text, u"File Read Error", QMessageBox::Ok);
-        box->show();
-        EXPECT_LE(box->width(), 600);
-        EXPECT_EQ(std::tuple(box->detailedText().toStdU16String(), box->textInteractionFlags()),
-                  std::tuple(cut ? text : u"", Qt::TextSelectableByMouse));
-    }
+    const std::u16string text = u"Line too long: here" + std::u16string(300, u'x') + u" and there";
+    const auto box = MakeMessageBox(nullptr, QMessageBox::Critical, text, u"File Read Error", QMessageBox::Ok);
+    box->show();
+    EXPECT_EQ(std::tuple(box->width() <= 600, box->detailedText().toStdU16String(), box->textInteractionFlags()),
+              std::tuple(true, text, Qt::TextSelectableByMouse));
 }
 
 // Stands in for the desktop's browser: records what it is asked to open.
