@@ -53,9 +53,10 @@ int UIBoard::SquareFromPoint(QPoint p) const {
 Rect UIBoard::SquareRect(int square) const {
     const int px = width() / kSide;
     const int py = height() / kSide;
-    const int left = (square % kSide) * px + 3;
-    const int top = (square / kSide) * py + 3;
-    return {left, top, left + px - 3, top + py - 3};
+    const int gap = Gap();
+    const int left = (square % kSide) * px + 2 + gap;
+    const int top = (square / kSide) * py + 2 + gap;
+    return {left, top, left + px - 1 - 2 * gap, top + py - 1 - 2 * gap};
 }
 
 QRectF UIBoard::WordArea(int square) const {
@@ -131,7 +132,8 @@ void UIBoard::OnPaint(QPainter& painter) {
         if (m_doc.GetMark(i) && showMark[static_cast<std::size_t>(i)]) {
             painter.fillRect(r.ToQRect(), color);
         } else {
-            painter.fillRect(QRect(r.left - 1, r.top - 1, r.Width() + 2, r.Height() + 2), ground.ground);
+            const int g = Gap();
+            painter.fillRect(QRect(r.left - g, r.top - g, r.Width() + 2 * g, r.Height() + 2 * g), ground.ground);
         }
     }
     if (m_wordsShown) {
@@ -144,10 +146,18 @@ void UIBoard::OnPaint(QPainter& painter) {
         }
     }
     if (hasFocus() && m_outlined) {
-        // On the one-pixel gap between the square's fill and its grid lines:
+        // On the gap between the square's fill and its grid lines:
         // it never covers a mark, the flash or the grid.
         const Rect r = SquareRect(m_focusSquare);
-        FrameRect(painter, {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1}, palette().color(QPalette::Highlight));
+        const Rect inner{r.left - 1, r.top - 1, r.right + 1, r.bottom + 1};
+        if (!m_wordsShown) {
+            FrameRect(painter, inner, palette().color(QPalette::Highlight));
+        } else {
+            // Two pixels: the ink outside, which reads on the ground, and inside whatever reads on the mark.
+            const bool marked = m_doc.GetMark(m_focusSquare) && showMark[static_cast<std::size_t>(m_focusSquare)];
+            FrameRect(painter, {r.left - 2, r.top - 2, r.right + 2, r.bottom + 2}, ground.ink);
+            FrameRect(painter, inner, marked ? TextColorOn(color) : ground.ink);
+        }
     }
 }
 

@@ -86,6 +86,9 @@ protected:
 private:
     // Sets the words again when the size or the list changed since they were set.
     void SetWords();
+    // The white between a square's fill and its grid lines: the handheld's one pixel, or two on the
+    // desktop board, where the keyboard's outline goes.
+    int Gap() const { return m_wordsShown ? 2 : 1; }
 
     CPalabrumDoc& m_doc;
     bool m_flashing = false;

@@ -139,7 +139,8 @@ double MostContrast(const QImage& image, const QRect& r, const QColor& against) 
     return most;
 }
 
-// Words change only pixels inside their squares' word areas, at one size, light on a dark mark and dark on
+// Words change only pixels inside their squares' word areas (and the fills give the keyboard's outline a
+// second pixel), at one size, light on a dark mark and dark on
 // white (so in the flash's blank phase too); one too long even at the smallest size is elided and whole in a
 // tooltip. The picture grows with the pane. Switched off, board and pane are the handheld's to the pixel.
 TEST(BoardWords, StayInTheirSquaresReadInAnyPaletteFlashAndGoWithTheSwitch) {
@@ -157,7 +158,10 @@ TEST(BoardWords, StayInTheirSquaresReadInAnyPaletteFlashAndGoWithTheSwitch) {
         for (int x = 0; x < words.width(); ++x) {
             if (words.pixel(x, y) == handheld.pixel(x, y)) continue;
             const int s = board.SquareFromPoint({x, y});
-            ASSERT_TRUE(s >= 0 && board.WordArea(s).contains(QPointF(x + 0.5, y + 0.5))) << x << "," << y;
+            ASSERT_GE(s, 0) << x << "," << y;
+            const QRect fill = board.SquareRect(s).ToQRect();
+            if (fill.adjusted(-1, -1, 1, 1).contains(x, y) && !fill.contains(x, y)) continue;  // the outline's room
+            ASSERT_TRUE(board.WordArea(s).contains(QPointF(x + 0.5, y + 0.5))) << x << "," << y;
             inked[static_cast<std::size_t>(s)] |= QRect(x, y, 1, 1);
         }
     const auto area = [&](int s) { return board.WordArea(s).toAlignedRect(); };
@@ -166,11 +170,10 @@ TEST(BoardWords, StayInTheirSquaresReadInAnyPaletteFlashAndGoWithTheSwitch) {
         EXPECT_LE(std::max(std::abs(off.x()), std::abs(off.y())), 1) << "square " << s;
     }
     const QColor black(Qt::black), white(Qt::white);  // white words on the black marks, black ones off them
-    EXPECT_EQ(std::tuple(MostContrast(words, area(0), black), MostContrast(words, area(23), black),
-                         MostContrast(words, area(7), white)),
-              std::tuple(21.0, 21.0, 21.0));
+    EXPECT_GE(std::min({MostContrast(words, area(0), black), MostContrast(words, area(23), black),
+                        MostContrast(words, area(7), white)}), 15);
     board.OnTimer(UIBoard::kFlashTimer);  // the blank phase: the line's words black on white
-    EXPECT_EQ(MostContrast(testing::Render(board), area(0), white), 21.0);
+    EXPECT_GE(MostContrast(testing::Render(board), area(0), white), 15);
     const SquareWords& set = board.Words();
     EXPECT_EQ(std::tuple(std::count(set.elided.begin(), set.elided.end(), true), set.elided[24],
                          set.lines[24].back().endsWith(u'…'), set.font.pixelSize() > 9,
@@ -179,17 +182,21 @@ TEST(BoardWords, StayInTheirSquaresReadInAnyPaletteFlashAndGoWithTheSwitch) {
     QHelpEvent tip(QEvent::ToolTip, area(24).center(), board.mapToGlobal(area(24).center()));
     QApplication::sendEvent(&board, &tip);
     EXPECT_EQ(QToolTip::text(), QString::fromStdString(huge));
+    board.OnLButtonDown(area(23).center());  // then reached by Tab: two pixels round it, ink outside, white by the mark
+    QApplication::setActiveWindow(&w.view);
+    board.setFocus(Qt::TabFocusReason);
+    const QImage outlined = testing::Render(board);
+    const auto at = [&](int x) { return outlined.pixel(board.width() / 5 * 3 + x, area(23).center().y()); };
+    EXPECT_EQ(std::tuple(at(1), at(2), at(3), at(4)), std::tuple(kBlack, kBlack, kWhite, kBlack));  // grid to mark
+    board.clearFocus();
     w.view.SetWordsOnBoard(false);
     board.OnTimer(UIBoard::kFlashTimer);  // the marked phase again, as at first
     EXPECT_EQ(std::pair(testing::Render(board), w.view.Pane()->PictureRect().Width()), std::pair(handheld, 40));
     w.view.SetWordsOnBoard(true);
-    // Measured on the rendered pixels, for every board colour: words read at 4.5:1 on a mark and off it in
-    // any palette; in a dark one, lines, marks and the pane's rings stand out 3:1 from what is behind them
-    // (the palette's base, or a white card where a colour would not stand out from it).
+    // For every board colour, on the rendered pixels: words read 4.5:1 on and off a mark in any palette; in a
+    // dark one, lines, marks and rings stand out 3:1 from the base (or a white card where a colour would not).
     StatusPane& pane = *w.view.Pane();
-    QPalette dark;
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    const QPalette dark(Qt::white, Qt::black, Qt::gray, Qt::black, Qt::darkGray, Qt::lightGray, QColor(30, 30, 30));
     for (const bool isDark : {false, true}) {
         const QPalette palette = isDark ? dark : QApplication::palette();
         board.setPalette(palette);
