@@ -28,37 +28,36 @@ COptionsDlg::COptionsDlg(const PalabrumOptions& options, PlatformPort& port, QWi
       m_customPath(options.m_customPicturePath) {
     setWindowTitle(tr("Options"));
     setObjectName(QStringLiteral("OptionsDialog"));
-    setFixedSize(DialogUnits(0, 0, 137, 103).size());
 
     // Made in tab order.
     auto* messageLabel = new QLabel(tr("&Bingo Message:"), this);
-    messageLabel->setGeometry(DialogUnits(7, 10, 54, 8));  // to the list's edge
     m_bingoMessage = new QComboBox(this);
-    m_bingoMessage->setGeometry(DialogUnits(62, 8, 68, 12));
     messageLabel->setBuddy(m_bingoMessage);
     m_bingoMessage->setAccessibleName(tr("Bingo Message"));
     auto* positionLabel = new QLabel(tr("List &Position:"), this);
-    positionLabel->setGeometry(DialogUnits(7, 28, 50, 8));
     m_listPosition = new QComboBox(this);
-    m_listPosition->setGeometry(DialogUnits(62, 26, 68, 12));
     positionLabel->setBuddy(m_listPosition);
     m_listPosition->setAccessibleName(tr("List Position"));
     m_randomBoard = new QCheckBox(tr("&Random Board"), this);
-    m_randomBoard->setGeometry(DialogUnits(7, 66, 63, 10));
     auto* ok = new QPushButton(tr("OK"), this);
-    ok->setGeometry(DialogUnits(10, 87, 34, 14));
     ok->setDefault(true);
     auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setGeometry(DialogUnits(52, 87, 34, 14));
     auto* help = new QPushButton(tr("&Help"), this);
-    help->setGeometry(DialogUnits(94, 87, 34, 14));
     auto* colorLabel = new QLabel(tr("Board &Color:"), this);
-    colorLabel->setGeometry(DialogUnits(7, 46, 42, 8).adjusted(0, 0, 2, 0));  // to the swatch's edge
     m_load = new QPushButton(tr("&Load..."), this);
-    m_load->setGeometry(DialogUnits(99, 70, 30, 12));
+    m_swatch = new CColorWnd(this);
 
-    FitDialogFont(*this);
-
+    // As designed: the labels reach the lists' and the swatch's edges.
+    const double scale = LayOutDialog(*this, {137, 103},
+                                      {{messageLabel, {7, 10, 54, 8}}, {m_bingoMessage, {62, 8, 68, 12}},
+                                       {positionLabel, {7, 28, 50, 8}}, {m_listPosition, {62, 26, 68, 12}},
+                                       {m_randomBoard, {7, 66, 63, 10}}, {ok, {10, 87, 34, 14}},
+                                       {cancel, {52, 87, 34, 14}}, {help, {94, 87, 34, 14}},
+                                       {colorLabel, {7, 46, 44, 8}}, {m_load, {99, 70, 30, 12}}});
+    // The swatch's cells and the picture keep their pixel sizes; their places grow with the rest.
+    const auto grown = [scale](QRect r) { return QRect((QPointF(r.topLeft()) * scale).toPoint(), r.size()); };
+    m_swatch->setGeometry(grown(kSwatchRect));
+    m_previewRect = grown(kPreviewRect);
     connect(ok, &QPushButton::clicked, this, &COptionsDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &COptionsDlg::reject);
     connect(help, &QPushButton::clicked, this, &COptionsDlg::OnHelp);
@@ -76,9 +75,7 @@ COptionsDlg::COptionsDlg(const PalabrumOptions& options, PlatformPort& port, QWi
     select(m_bingoMessage, m_options.m_bingoMessage);
     select(m_listPosition, m_options.m_listPosition);
     UpdatePicturePreview();
-    m_swatch = new CColorWnd(this);
     m_swatch->m_selectedColor = options.m_boardColor;
-    m_swatch->setGeometry(kSwatchRect);
     colorLabel->setBuddy(m_swatch);  // shows the mnemonic; the swatch itself takes no keys
     m_swatch->setAccessibleName(tr("Board Color"));
     m_load->setVisible(IsCustomSelected());
@@ -146,9 +143,9 @@ void COptionsDlg::accept() {
 void COptionsDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (const Picture* picture = m_preview.Get()) {
-        painter.drawImage(kPreviewRect.topLeft(), PictureImage(*picture));
+        painter.drawImage(m_previewRect.topLeft(), PictureImage(*picture));
     } else {
-        painter.fillRect(kPreviewRect, Qt::white);
+        painter.fillRect(m_previewRect, Qt::white);
     }
 }
 

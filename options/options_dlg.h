@@ -22,6 +22,7 @@ class CColorWnd;
 class COptionsDlg : public QDialog {
     Q_OBJECT
 public:
+    // Where the preview and the swatch go at the design's own size.
     static constexpr QRect kPreviewRect{106, 94, 40, 40};
     static constexpr QRect kSwatchRect{79, 74, 123, 16};
 
@@ -47,6 +48,8 @@ public:
     QPushButton* LoadButton() const { return m_load; }
     CColorWnd* Swatch() const { return m_swatch; }
     const PictureHolder& Preview() const { return m_preview; }
+    // Where the preview is drawn, its place grown with the dialog.
+    QRect PreviewRect() const { return m_previewRect; }
     const std::u16string& WorkingPath() const { return m_customPath; }
     const PalabrumOptions& Options() const { return m_options; }
 
@@ -65,6 +68,7 @@ private:
     QPushButton* m_load;
     CColorWnd* m_swatch;
     PictureHolder m_preview;
+    QRect m_previewRect = kPreviewRect;
     std::u16string m_customPath;
 };
 

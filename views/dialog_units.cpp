@@ -35,18 +35,23 @@ bool TextsFit(const QWidget& dialog, const QFont& font) {
 
 }  // namespace
 
-QRect DialogUnits(int x, int y, int width, int height) {
+QRect DialogUnits(int x, int y, int width, int height, double scale) {
     const auto px = [](double v) { return static_cast<int>(std::lround(v)); };
-    return QRect(px(x * kDialogUnitX), px(y * kDialogUnitY), px(width * kDialogUnitX), px(height * kDialogUnitY));
+    const double ux = kDialogUnitX * scale, uy = kDialogUnitY * scale;
+    return QRect(px(x * ux), px(y * uy), px(width * ux), px(height * uy));
 }
 
-void FitDialogFont(QWidget& dialog) {
-    QFont font = dialog.font();
-    for (int pixels = 11; pixels >= 8; --pixels) {
-        font.setPixelSize(pixels);
-        if (TextsFit(dialog, font)) break;
+double LayOutDialog(QWidget& dialog, QSize size, const std::vector<Placement>& placed) {
+    // Steps of 5 %; four times the design is more than any desktop font needs.
+    double scale = 1;
+    for (; scale < 4; scale += 0.05) {
+        for (const auto& [widget, r] : placed) {
+            widget->setGeometry(DialogUnits(r.x(), r.y(), r.width(), r.height(), scale));
+        }
+        if (TextsFit(dialog, dialog.font())) break;
     }
-    dialog.setFont(font);
+    dialog.setFixedSize(DialogUnits(0, 0, size.width(), size.height(), scale).size());
+    return scale;
 }
 
 }  // namespace palabrum

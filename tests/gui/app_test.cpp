@@ -25,7 +25,7 @@
 #include "shell/single_instance.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/support/child_process.h"
-#include "views/dialog_units.h"
+#include "options/options_dlg.h"
 
 namespace palabrum {
 namespace {
@@ -154,11 +154,9 @@ TEST_F(App, TheFirstWindowFitsTheScreenAndTheLastOneComesBack) {
         EXPECT_EQ(r.center(), available.center());
     }
     EXPECT_EQ(CMainFrame::FirstWindowRect({0, 27, 1920, 1026}).size(), QSize(480, 600));
-    {
-        Program first(state());
-        first.Frame().setGeometry(100, 120, 520, 430);
-        first.Frame().close();
-    }
+    Program first(state());
+    first.Frame().setGeometry(100, 120, 520, 430);
+    first.Frame().close();
     EXPECT_EQ(Program(state()).Frame().geometry(), QRect(100, 120, 520, 430));
 }
 
@@ -189,12 +187,13 @@ TEST(AboutBox, ShowsNameVersionAndALinkThatUnderlinesOnHoverAndOpensOnRelease) {
     for (auto* label : about.findChildren<QLabel*>()) texts << label->text();
     EXPECT_EQ(texts, (QStringList{"About Palabrum", "", "Palabrum(TM) Version 1.00", product::kNotice,
                                   "Instructions and terms of use: Help/Help Topics", product::kWebHost}));
-    // OK at 88,46 dialog units of 1.5 and 1.625 pixels, with the focus, answering Enter; the link blue, unfilled.
+    // OK at 88,46 dialog units of 1.5 and 1.625 pixels, grown by 1.2 for the desktop's 9 point font, with the
+    // focus, answering Enter; the link in the palette's link colour, unfilled.
     auto* ok = about.findChild<QPushButton*>();
     CLinkStatic& link = *about.Link();
     EXPECT_EQ(std::tuple(ok->geometry(), about.focusWidget() == ok, ok->isDefault(),
                          link.palette().color(QPalette::WindowText), link.autoFillBackground()),
-              std::tuple(QRect(132, 75, 54, 21), true, true, QColor(0, 0, 255), false));
+              std::tuple(QRect(158, 90, 65, 25), true, true, QColor(0, 0, 255), false));
     // Hovered, left, hovered, slid off and released there: nothing opens; released over it: the page.
     for (const QPoint p : {QPoint(2, 2), QPoint(-1, 2), QPoint(2, 2), QPoint(link.width() + 5, 2), QPoint(2, 2)}) {
         link.OnMouseMove(p);
@@ -209,21 +208,26 @@ TEST(AboutBox, ShowsNameVersionAndALinkThatUnderlinesOnHoverAndOpensOnRelease) {
     EXPECT_EQ(std::tuple(link.font().underline(), about.isVisible()), std::tuple(false, true));
 }
 
-// Beside a button's bevel (8 pixels) or a check box's box (22); at worst 8 pixels.
-TEST(DialogFont, IsTheLargestFromElevenPixelsDownAtWhichEveryTextFits) {
-    QFont font;
-    font.setPixelSize(11);
-    const int text = QFontMetrics(font).horizontalAdvance(QStringLiteral("Random Board"));
-    const std::tuple<bool, int, int> rows[] = {
-        {false, 8, 11}, {false, 7, 10}, {true, 22, 11}, {true, 21, 10}, {false, -999, 8}};
-    for (const auto& [checkBox, room, expected] : rows) {  // room: pixels beside the text at 11 pixels
-        QWidget dialog;
-        (checkBox ? static_cast<QWidget*>(new QCheckBox(QStringLiteral("&Random Board"), &dialog))
-                  : new QPushButton(QStringLiteral("Random Board"), &dialog))
-            ->setGeometry(0, 0, std::max(text + room, 1), 20);
-        FitDialogFont(dialog);
-        EXPECT_EQ(dialog.font().pixelSize(), expected) << checkBox << " " << room;
+// The dialogs grow from their design just enough for every text in the desktop's font (none is shrunk):
+// beside a button's bevel (8 pixels) or a check box's box (22), a label's text within it, at 9 and 14 points.
+TEST(DialogLayout, GrowsTheDesignForEveryTextInTheDesktopFont) {
+    const QFont before = QApplication::font();
+    testing::ScriptedPort port;
+    for (int points : {9, 14}) {
+        const QFont font(before.family(), points);
+        QApplication::setFont(font);
+        CAboutDlg about;
+        COptionsDlg options({}, port, nullptr);
+        for (const auto* b : about.findChildren<QAbstractButton*>() + options.findChildren<QAbstractButton*>()) {
+            const int chrome = qobject_cast<const QCheckBox*>(b) ? 22 : 8;
+            EXPECT_LE(QFontMetrics(font).horizontalAdvance(QString(b->text()).remove('&')) + chrome, b->width());
+        }
+        for (const QLabel* l : about.findChildren<QLabel*>() + options.findChildren<QLabel*>()) {
+            const QSize hint = l->wordWrap() ? QSize(0, l->heightForWidth(l->width())) : l->sizeHint();
+            EXPECT_TRUE(hint.width() <= l->width() && hint.height() <= l->height() + 2) << l->text().toStdString();
+        }
     }
+    QApplication::setFont(before);
 }
 
 // Only the first signal asks to quit, however late the next ones come; one not caught would end the test.

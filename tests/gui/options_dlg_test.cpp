@@ -58,7 +58,7 @@ protected:
     COptionsDlg& Open() { return *(d = std::make_unique<COptionsDlg>(w.doc.Options(), w.port, nullptr)); }
     // Runs the Options command on the open dialog, closed by OK; whether OK was taken.
     bool Close() {
-        preview = testing::Render(*d).copy(COptionsDlg::kPreviewRect);
+        preview = testing::Render(*d).copy(d->PreviewRect());
         bool accepted = false;
         w.port.optionsDialog = [&](const PalabrumOptions&) {
             return (accepted = d->OnOK()) ? std::optional(d->TakeChoice()) : std::nullopt;
@@ -79,12 +79,12 @@ TEST_F(OptionsDialog, OpensWithTheStoredOptionsThePreviewAndThePartsInPlace) {
               std::tuple(QString("Options"), QString("Bingo!"), QString("Bullsh#t!"), QString("Custom"), 3));
     EXPECT_EQ(std::tuple(list.currentIndex(), d->ListPositionList()->currentText(), d->RandomBoardBox()->isChecked(),
                          d->Swatch()->geometry(), d->Swatch()->m_selectedColor, d->LoadButton()->isVisibleTo(d.get())),
-              std::tuple(0, QString("Top"), true, QRect(79, 74, 123, 16), 0x00FF00u, false));
+              std::tuple(0, QString("Top"), true, QRect(95, 89, 123, 16), 0x00FF00u, false));  // its place grown 1.2
     for (int id : {kBingoPictureId, kBullPictureId}) {
         PictureHolder picture;
         LoadBuiltInPicture(id, picture);
         const QImage image(reinterpret_cast<const uchar*>(picture.Get()->pixels.data()), 40, 40, QImage::Format_RGB32);
-        EXPECT_EQ(testing::Render(*d).copy(COptionsDlg::kPreviewRect), image) << id;
+        EXPECT_EQ(testing::Render(*d).copy(d->PreviewRect()), image) << id;
         d->BingoMessageList()->setCurrentIndex(kBullPicture), d->OnBingoMessagePicked();
     }
 }

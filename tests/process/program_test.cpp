@@ -15,10 +15,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::string Read(const std::filesystem::path& path) {
-    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
-}
-
 // Data, settings and runtime folders of its own for every program started while it lives.
 struct Home : TempDir {
     Home() {
@@ -48,7 +44,7 @@ struct Home : TempDir {
 // a second signal right behind the first does not cut the save short.
 TEST(Program, EndsBySignalWithTheGameSaved) {
     Home home;
-    const std::string game = Read(home.Place("game.dat", "started_no_bingo.dat"));
+    const std::string game = ReadFile(home.Place("game.dat", "started_no_bingo.dat"));
     const std::string state = home.Place("data/Palabrum/Palabrum/Palabrum.dat", game + "trailing bytes a save drops");
     Child child = home.Start({});
     // The one running copy's lock shows that the start is under way, its handlers in place.
@@ -56,8 +52,8 @@ TEST(Program, EndsBySignalWithTheGameSaved) {
         std::this_thread::sleep_for(10ms);
     child.Signal(SIGHUP);
     child.Signal(SIGHUP);
-    EXPECT_EQ(ExitCode(child.Wait(60s)), 0) << Read(home.File("err"));
-    EXPECT_EQ(Read(state), game);
+    EXPECT_EQ(ExitCode(child.Wait(60s)), 0) << ReadFile(home.File("err"));
+    EXPECT_EQ(ReadFile(state), game);
 }
 
 // No box waits for a person during a screenshot: each is told on standard error; nothing the program
@@ -72,8 +68,8 @@ TEST(Program, AScreenshotRunAlwaysEndsWithItsPicture) {
         if (c.state) home.Place("data/Palabrum/Palabrum/Palabrum.dat", c.state);
         Child run = home.Start({"--screenshot", home.File("shot.png"), home.Place(c.game, c.gameIs)});
         EXPECT_EQ(ExitCode(run.Wait(60s)), 0) << c.game;
-        EXPECT_EQ(Read(home.File("shot.png")).substr(0, 8), "\x89PNG\r\n\x1A\n");
-        const std::string err = Read(home.File("err"));
+        EXPECT_EQ(ReadFile(home.File("shot.png")).substr(0, 8), "\x89PNG\r\n\x1A\n");
+        const std::string err = ReadFile(home.File("err"));
         EXPECT_EQ(err.find(*c.said ? c.said : "palabrum:") != std::string::npos, *c.said != 0) << err;
     }
 }
@@ -97,7 +93,7 @@ TEST(OneRunningCopy, ManyStartsAtTheSameInstantLeaveExactlyOneWindow) {
         EXPECT_EQ(std::ranges::count_if(copies, &Child::Running), 1) << "round " << round;
         for (int i = 0; i < kCopies; ++i)
             EXPECT_TRUE(copies[i].Running() || ExitCode(copies[i].Wait()) == 0)
-                << i << ": " << Read(home.File("err" + std::to_string(i)));
+                << i << ": " << ReadFile(home.File("err" + std::to_string(i)));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace palabrum::testing {
@@ -35,6 +36,11 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// The whole of a file; empty when it cannot be read.
+inline std::string ReadFile(const std::filesystem::path& path) {
+    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
+}
 
 // Widens ASCII text, for building expected words.
 inline std::u16string U16(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
