@@ -21,6 +21,7 @@
 #include "views/board_window.h"
 #include "views/card_files.h"
 #include "views/form_view.h"
+#include "views/square_words.h"
 #include "views/status_pane.h"
 
 namespace {
@@ -83,6 +84,37 @@ void BM_PaintBoard(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintBoard)->Unit(benchmark::kMicrosecond);
+
+// The desktop board 1000 pixels a side (5 * 199 + 5) with its words: a paint only draws the words as set,
+// and setting them (the font fitted to the squares) happens once a size or a list, timed on its own.
+void BM_PaintBoardWithWords(benchmark::State& state) {
+    TempDir dir;
+    ScriptedPort port;
+    CPalabrumDoc doc(port, dir.File("Palabrum.dat"));
+    port.doc = &doc;
+    doc.NewDocument();
+    for (int square : {0, 6, 12, 19}) doc.SetMark(square, 1);
+    palabrum::UIBoard board(doc, nullptr);
+    board.resize(998, 998);
+    board.SetWordsShown(true);
+    QImage image(board.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        board.OnPaint(painter);
+    }
+    state.counters["font_px"] = board.Words().font.pixelSize();
+}
+BENCHMARK(BM_PaintBoardWithWords)->Unit(benchmark::kMicrosecond);
+
+void BM_SetWordsAt1000(benchmark::State& state) {
+    const std::vector<std::u16string> list = palabrum::BuiltInWordList();
+    std::array<QString, palabrum::kSquares> words;
+    for (int s = 0; s < palabrum::kSquares; ++s) words[s] = QString::fromStdU16String(list[s]);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(palabrum::SetSquareWords(words, {186, 186}, {63, 9}, QFont()));
+    }
+}
+BENCHMARK(BM_SetWordsAt1000)->Unit(benchmark::kMicrosecond);
 
 // Everything in the main window at its default size: menu bar, toolbar, list,
 // label and board.

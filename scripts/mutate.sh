@@ -21,7 +21,6 @@ tree=$build/tree
 out=$build/out
 work=$build/mutate-work
 pending=$work/pending     # the planted file's name while a fault is in it
-planted=$build/planted    # every file a fault was ever built from since the last clean baseline
 
 # The table reader: `select ARGS...` prints id, file, name and how often the
 # text occurs; `apply ID IN OUT` writes IN with the fault to OUT, or fails
@@ -135,24 +134,32 @@ if [ "${1:-}" = "--list" ]; then
     exit 0
 fi
 
-# A fresh copy of the tree; it keeps each file's time, so that only what
-# changed since the last run is built again.
-rm -rf "$tree" "$work"
+# The copy is brought up to date file by file: a file whose text differs from
+# the tree's (changed since the last run, from another checkout, or left with
+# a fault by a run that was stopped) is copied afresh, with a new time, so that
+# ninja builds again exactly what changed; files gone from the tree go too.
+rm -rf "$work"
 mkdir -p "$work" "$build/logs" "$tree"
 # The table as it stands now: editing it during a run changes nothing of the run.
 cp "$table" "$work/mutations.txt"
 table=$work/mutations.txt
-git ls-files -z --cached --others --exclude-standard |
-    tar --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -C "$tree" -xf -
+git ls-files -z --cached --others --exclude-standard | python3 -c '
+import filecmp, os, shutil, sys
+tree = sys.argv[1]
+wanted = {f for f in sys.stdin.read().split("\0") if f and os.path.isfile(f)}
+for f in wanted:
+    copy = os.path.join(tree, f)
+    if not (os.path.isfile(copy) and filecmp.cmp(f, copy, shallow=False)):
+        os.makedirs(os.path.dirname(copy) or tree, exist_ok=True)
+        shutil.copyfile(f, copy)
+        shutil.copymode(f, copy)
+for root, _, files in os.walk(tree):
+    for name in files:
+        if os.path.relpath(os.path.join(root, name), tree) not in wanted:
+            os.remove(os.path.join(root, name))
+' "$tree"
 cd "$tree"
 trap restore EXIT
-
-# The copy keeps each file's old time, so an object built from a fault (the
-# last fault of a run, or one in place when a run was stopped) would look up
-# to date: every file ever planted is touched, to be built again from its text.
-if [ -f "$planted" ]; then
-    sort -u "$planted" | while IFS= read -r file; do [ -f "$file" ] && touch "$file"; done
-fi
 
 trap 'exit 130' INT TERM HUP
 
@@ -176,7 +183,6 @@ if ! suite >>"$log" 2>&1; then
     [ -n "$failing" ] || { echo "mutate: ctest failed without a failing test; see $log" >&2; exit 1; }
     for test in $failing; do leave_out "$test"; done
 fi
-rm -f "$planted"
 
 total=$(grep -c . <<<"$selected")
 rows=()
@@ -194,7 +200,6 @@ while IFS=$'\t' read -r -u 3 id file name _; do
             break
         fi
         echo "$file" >"$pending"
-        echo "$file" >>"$planted"
         cp "$work/mutant" "$file"
         result=$(judge)
         restore
