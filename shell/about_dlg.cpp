@@ -42,8 +42,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     ok->setFocus();
+    // The icon's box is 22 units wide, so that the 32 pixel icon is whole at the design's own scale.
     LayOutDialog(*this, {128, 61},
-                 {{icon, {8, 5, 20, 20}}, {name, {36, 5, 90, 8}}, {notice, {36, 14, 90, 8}}, {terms, {15, 27, 97, 16}},
+                 {{icon, {8, 5, 22, 20}}, {name, {36, 5, 90, 8}}, {notice, {36, 14, 90, 8}}, {terms, {15, 27, 97, 16}},
                   {m_link, {7, 49, 64, 8}}, {ok, {88, 46, 36, 13}}});
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

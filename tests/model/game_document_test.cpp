@@ -10,6 +10,7 @@
 #include <iterator>
 #include <set>
 
+#include "model/ascii.h"
 #include "model/archive.h"
 #include "model/file_io.h"
 #include "model/word_list.h"
@@ -128,7 +129,7 @@ TEST_F(GameDocument, EveryRefusedListShowsOneBoxAndKeepsTheGameAndAGoodOneIsDeal
     EXPECT_EQ(filters, (decltype(filters){{u"Text Files (*.txt)", u"*.txt"}, {u"All Files (*.*)", u"*.*"}}));
     EXPECT_EQ(g.view.calls, Hints{DocumentChange{DocumentChange::Kind::kListLoaded}});
     g.doc.OnCmdMsg(kCmdNew);  // a new game keeps the words
-    for (int s = 0; s < kSquares; ++s) EXPECT_EQ(g.doc.GetWord(s), testing::U16("item " + std::to_string(s + 1)));
+    for (int s = 0; s < kSquares; ++s) EXPECT_EQ(g.doc.GetWord(s), Ascii("item " + std::to_string(s + 1)));
     g.doc.OnCmdMsg(kCmdLoadDefaultList);
     EXPECT_TRUE(DealtBuiltInListInOrder(g.doc));
     EXPECT_EQ(g.doc.GetWord(19), u"best interest(s))");  // as shipped, the stray parenthesis and all

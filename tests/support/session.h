@@ -26,9 +26,8 @@ struct Session {
 
 // The built-in list in list order, nothing marked, no game under way.
 inline bool DealtBuiltInListInOrder(const CPalabrumDoc& doc) {
-    for (int s = 0; s < kListSize; ++s) {
+    for (int s = 0; s < kListSize; ++s)
         if (doc.GetWord(s) != kBuiltInWords[static_cast<std::size_t>(s)] || doc.GetMark(s) != 0) return false;
-    }
     return !doc.IsStarted();
 }
 

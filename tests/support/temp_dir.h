@@ -42,9 +42,6 @@ inline std::string ReadFile(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
 }
 
-// Widens ASCII text, for building expected words.
-inline std::u16string U16(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
-
 // "w1\nw2\n...wN\n": N distinct good lines.
 inline std::string NumberedLines(int count, const std::string& prefix = "w") {
     std::string text;
