@@ -5,6 +5,7 @@
 //   readme_shots DIR    writes DIR/screenshot.png and DIR/screenshot-dark.png
 #include <QApplication>
 #include <QPalette>
+#include <QStyle>
 #include <QStyleFactory>
 #include <cstdio>
 
@@ -47,7 +48,7 @@ int main(int argc, char* argv[]) {
         palabrum::testing::ScriptedPort port;
         palabrum::CPalabrumApp game(home.File(dark ? "dark.dat" : "light.dat"), &port);
         port.doc = &game.Document();
-        game.InitInstance({.singleInstance = false, .unattended = true});
+        game.InitInstance({.file = {}, .singleInstance = false, .unattended = true});
         game.Document().SetMarks(std::vector<std::int32_t>{4, 8, 12, 16, 20, 1, 17});
         for (int i = 0; i < 5; ++i) QApplication::processEvents();
         const QString file = dir + (dark ? QStringLiteral("/screenshot-dark.png") : QStringLiteral("/screenshot.png"));

@@ -41,7 +41,7 @@ QStringList Elide(const QString& word, QSizeF area, const QFont& font, const QPa
     if (lines.size() > most) {
         QStringList rest = lines.mid(most - 1);
         lines = lines.first(most - 1);
-        lines << rest.join(QLatin1Char(' ')) + QStringLiteral("…");
+        lines << rest.join(QLatin1Char(' '));  // wider than a line, as the wrap broke it: cut below with "…"
     }
     for (QString& line : lines) line = metrics.elidedText(line, Qt::ElideRight, area.width());
     return lines;
