@@ -105,7 +105,7 @@ void CPalabrumView::OnUpdate(const DocumentChange& change) {
 
 void CPalabrumView::LayOut() {
     if (!m_boardWnd) return;
-    const FormLayout f = LayOutForm(width(), height(), m_doc.Options().m_listPosition);
+    const FormLayout f = LayOutForm(width(), height(), m_doc.Options().m_listPosition, m_wordsOnBoard);
     m_wordList->setGeometry(f.list.ToQRect());
     m_labelArea = f.label;
     m_wordLabel->setGeometry(m_labelArea.ToQRect());
@@ -183,6 +183,7 @@ void CPalabrumView::SetWordsOnBoard(bool on) {
     if (!m_boardWnd) return;
     m_boardWnd->SetWordsShown(on);
     m_statusPane->SetPictureGrows(on);
+    LayOut();
 }
 
 void CPalabrumView::resizeEvent(QResizeEvent* event) {

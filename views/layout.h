@@ -23,8 +23,10 @@ struct FormLayout {
 };
 
 // Splits a client area of `width` by `height` for the list position
-// (0 left, 1 top; any other value gives every part the whole area).
-FormLayout LayOutForm(int width, int height, int listPosition);
+// (0 left, 1 top; any other value gives every part the whole area): as the
+// handheld did, in halves, or for the desktop board, whose words want room,
+// with the list in a third and the board as large as the rest allows.
+FormLayout LayOutForm(int width, int height, int listPosition, bool desktop = false);
 
 // Shrinks the longer side to the shorter, symmetrically, then adjusts the side
 // to the form 5n + 3 so that five squares and their grid fit exactly.

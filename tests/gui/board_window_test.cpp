@@ -149,12 +149,15 @@ TEST(BoardWords, StayInTheirSquaresReadInAnyPaletteFlashAndGoWithTheSwitch) {
     w.doc.SetMarks(std::vector<std::int32_t>{0, 1, 2, 3, 4, 23});
     UIBoard& board = *w.view.Board();
     const QImage handheld = testing::Render(board);
-    w.view.SetWordsOnBoard(true);
+    w.view.SetWordsOnBoard(true);  // the desktop's layout: a larger board
     const QImage words = testing::Render(board);
+    board.SetWordsShown(false);
+    const QImage bare = testing::Render(board);  // the same board without its words
+    board.SetWordsShown(true);
     std::array<QRect, kSquares> inked{};
     for (int y = 0; y < words.height(); ++y)
         for (int x = 0; x < words.width(); ++x) {
-            if (words.pixel(x, y) == handheld.pixel(x, y)) continue;
+            if (words.pixel(x, y) == bare.pixel(x, y)) continue;
             const int s = board.SquareFromPoint({x, y});
             ASSERT_GE(s, 0) << x << "," << y;
             const QRect fill = board.SquareRect(s).ToQRect();

@@ -23,6 +23,10 @@ TEST(FormView, IsLaidOutForTheListPositionAndSize) {
     w.view.resize(480, 536);  // a resize lays the form out again too
     EXPECT_EQ(placed(),
               std::to_array<QRect>({{0, 0, 480, 268}, {245, 287, 233, 233}, {5, 287, 233, 233}, {5, 397, 230, 134}}));
+    w.doc.Options().m_listPosition = kListLeft;
+    w.view.SetWordsOnBoard(true);  // the desktop's: the list in a third, the board as large as the rest allows
+    EXPECT_EQ(placed(),
+              std::to_array<QRect>({{0, 0, 160, 536}, {165, 221, 313, 313}, {214, 5, 213, 213}, {165, 105, 310, 111}}));
 }
 
 // Items sort as a person expects whatever the locale and show plain text; the
