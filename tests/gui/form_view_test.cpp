@@ -24,9 +24,10 @@ TEST(FormView, IsLaidOutForTheListPositionAndSize) {
     EXPECT_EQ(placed(),
               std::to_array<QRect>({{0, 0, 480, 268}, {245, 287, 233, 233}, {5, 287, 233, 233}, {5, 397, 230, 134}}));
     w.doc.Options().m_listPosition = kListLeft;
-    w.view.SetWordsOnBoard(true);  // the desktop's: the list in a third, the board as large as the rest allows
+    w.view.resize(640, 400);
+    w.view.SetWordsOnBoard(true);  // the desktop's: the list in a third, the board under a quarter's pane
     EXPECT_EQ(placed(),
-              std::to_array<QRect>({{0, 0, 160, 536}, {165, 221, 313, 313}, {214, 5, 213, 213}, {165, 105, 310, 111}}));
+              std::to_array<QRect>({{0, 0, 213, 400}, {281, 105, 293, 293}, {379, 5, 98, 98}, {218, 47, 417, 53}}));
 }
 
 // Items sort as a person expects whatever the locale and show plain text; the

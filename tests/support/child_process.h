@@ -55,9 +55,7 @@ public:
         }
     }
     bool Running() { return m_pid > 0 && !Wait(); }
-    void Signal(int signal) {
-        if (Running()) ::kill(m_pid, signal);
-    }
+    void Signal(int signal) { if (Running()) ::kill(m_pid, signal); }
 
 private:
     explicit Child(pid_t pid) : m_pid(pid) {}
