@@ -78,10 +78,15 @@ void UIBoard::SetWords() {
     for (int s = 0; s < kSquares; ++s) words[static_cast<std::size_t>(s)] = ToQString(m_doc.GetWord(s));
     if (words == m_wordsSet && size() == m_sizeSet) return;
     const QSizeF area = WordArea(0).size();
-    const int largest = std::max(kSmallestWordPixels, static_cast<int>(area.height() * kLargestWordShare));
-    m_words = SetSquareWords(words, area, {largest, kSmallestWordPixels}, font(), this);
     m_wordsSet = words;
     m_sizeSet = size();
+    // Before the layout gives the board its size, no line fits: nothing to set, and no time spent at start.
+    if (area.height() < kSmallestWordPixels) {
+        m_words = {};
+        return;
+    }
+    const int largest = std::max(kSmallestWordPixels, static_cast<int>(area.height() * kLargestWordShare));
+    m_words = SetSquareWords(words, area, {largest, kSmallestWordPixels}, font(), this);
 }
 
 void UIBoard::Refresh() {
