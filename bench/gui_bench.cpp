@@ -67,8 +67,8 @@ protected:
     }
 };
 
-// The board alone at side 113 (5 * 22 + 3), a few squares marked.
-void BM_PaintBoard(benchmark::State& state) {
+// Paints a board of `side` pixels, a few squares marked, with or without its words.
+void PaintBoard(benchmark::State& state, int side, bool words) {
     TempDir dir;
     ScriptedPort port;
     CPalabrumDoc doc(port, dir.File("Palabrum.dat"));
@@ -76,34 +76,23 @@ void BM_PaintBoard(benchmark::State& state) {
     doc.NewDocument();
     for (int square : {0, 6, 12, 19}) doc.SetMark(square, 1);
     palabrum::UIBoard board(doc, nullptr);
-    board.resize(113, 113);
+    board.resize(side, side);
+    board.SetWordsShown(words);
     QImage image(board.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
         board.OnPaint(painter);
     }
+    if (words) state.counters["font_px"] = board.Words().font.pixelSize();
 }
+
+// The handheld's board alone at side 113 (5 * 22 + 3).
+void BM_PaintBoard(benchmark::State& state) { PaintBoard(state, 113, false); }
 BENCHMARK(BM_PaintBoard)->Unit(benchmark::kMicrosecond);
 
-// The desktop board 1000 pixels a side (5 * 199 + 5) with its words: a paint only draws the words as set,
+// The desktop board 1000 pixels a side (5 * 199 + 3) with its words: a paint only draws the words as set,
 // and setting them (the font fitted to the squares) happens once a size or a list, timed on its own.
-void BM_PaintBoardWithWords(benchmark::State& state) {
-    TempDir dir;
-    ScriptedPort port;
-    CPalabrumDoc doc(port, dir.File("Palabrum.dat"));
-    port.doc = &doc;
-    doc.NewDocument();
-    for (int square : {0, 6, 12, 19}) doc.SetMark(square, 1);
-    palabrum::UIBoard board(doc, nullptr);
-    board.resize(998, 998);
-    board.SetWordsShown(true);
-    QImage image(board.size(), QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&image);
-        board.OnPaint(painter);
-    }
-    state.counters["font_px"] = board.Words().font.pixelSize();
-}
+void BM_PaintBoardWithWords(benchmark::State& state) { PaintBoard(state, 998, true); }
 BENCHMARK(BM_PaintBoardWithWords)->Unit(benchmark::kMicrosecond);
 
 void BM_SetWordsAt1000(benchmark::State& state) {
