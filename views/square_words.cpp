@@ -47,11 +47,6 @@ QStringList Elide(const QString& word, QSizeF area, const QFont& font, const QPa
     return lines;
 }
 
-// Steps of about 7 %, as for cards: fine enough that a word loses little, few enough to stay quick.
-int NextSmaller(int size, int smallest) {
-    return std::max(smallest, std::min(size - 1, static_cast<int>(size * 0.93)));
-}
-
 }  // namespace
 
 SquareWords SetSquareWords(const std::array<QString, kSquares>& words, QSizeF area, FontSizes sizes,

@@ -7,11 +7,6 @@ namespace palabrum {
 
 namespace {
 
-// Steps of about 7 %: fine enough that a word loses little, few enough to stay quick.
-int NextSmaller(int size, int smallest) {
-    return std::max(smallest, std::min(size - 1, static_cast<int>(size * 0.93)));
-}
-
 bool Within(const QRectF& inner, const QRectF& outer) {
     // Measured widths carry rounding noise far below a device unit.
     constexpr double slack = 1e-3;
@@ -20,6 +15,10 @@ bool Within(const QRectF& inner, const QRectF& outer) {
 }
 
 }  // namespace
+
+int NextSmaller(int size, int smallest) {
+    return std::max(smallest, std::min(size - 1, static_cast<int>(size * 0.93)));
+}
 
 WordFit FitWords(const QStringList& words, const QRectF& area, FontSizes sizes, const QFont& font,
                  const QPaintDevice* device) {
