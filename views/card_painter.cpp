@@ -8,6 +8,7 @@
 #include "views/board_window.h"
 #include "views/contrast.h"
 #include "views/qt_text.h"
+#include "views/square_words.h"
 #include "views/word_fit.h"
 
 namespace palabrum {
@@ -79,11 +80,12 @@ void PaintWords(QPainter& painter, const CardLayout& layout, const CardFace& fac
         const QRectF square = SquareRectOnCard(layout, s);
         const QRectF area = TextAreaOfSquare(square);
         const WordFit fit = FitWords({face.words[s]}, area, WordSizesOfSquare(square), CardFont(), painter.device());
-        painter.setFont(fit.font);
-        painter.setPen(face.marked[s] ? onMark : QColor::fromRgba(kCardInk));
-        // Drawn clipped to the text area, so even a word that overflows at the
-        // floor size keeps clear of the grid and of its neighbours.
-        painter.drawText(area, fit.flags, face.words[s]);
+        // Paper has no tooltip: a word too long for any line is broken rather than cut short. The
+        // painter clips to the text area, so even a word that overflows at the floor size keeps
+        // clear of the grid and of its neighbours.
+        const QStringList lines = WrapWord(face.words[s], area.size(), fit.font, painter.device(),
+                                           (fit.flags & Qt::TextWrapAnywhere) != 0);
+        PaintSquareWord(painter, area, lines, fit.font, face.marked[s] ? onMark : QColor::fromRgba(kCardInk));
     }
 }
 

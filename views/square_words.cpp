@@ -12,11 +12,12 @@ namespace {
 // Measured widths carry rounding noise far below a device unit.
 constexpr double kSlack = 1e-3;
 
-// The word wrapped between words at `area`'s width: its lines, and whether they all fit `area`.
-std::pair<QStringList, bool> Wrap(const QString& word, QSizeF area, const QFont& font, const QPaintDevice* device) {
+// The word wrapped at `area`'s width: its lines, and whether they all fit `area`.
+std::pair<QStringList, bool> Wrap(const QString& word, QSizeF area, const QFont& font, const QPaintDevice* device,
+                                  bool anywhere = false) {
     QTextLayout layout(word, font, const_cast<QPaintDevice*>(device));
     QTextOption option(Qt::AlignCenter);
-    option.setWrapMode(QTextOption::WordWrap);
+    option.setWrapMode(anywhere ? QTextOption::WrapAnywhere : QTextOption::WordWrap);
     layout.setTextOption(option);
     QStringList lines;
     bool fits = true;
@@ -76,6 +77,11 @@ SquareWords SetSquareWords(const std::array<QString, kSquares>& words, QSizeF ar
                                      : Wrap(words[s], area, set.font, device).first;
     }
     return set;
+}
+
+QStringList WrapWord(const QString& word, QSizeF area, const QFont& font, const QPaintDevice* device,
+                     bool anywhere) {
+    return Wrap(word, area, font, device, anywhere).first;
 }
 
 void PaintSquareWord(QPainter& painter, const QRectF& area, const QStringList& lines, const QFont& font,

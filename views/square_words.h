@@ -29,7 +29,12 @@ struct SquareWords {
 SquareWords SetSquareWords(const std::array<QString, kSquares>& words, QSizeF area, FontSizes sizes,
                            const QFont& font, const QPaintDevice* device = nullptr);
 
-// Draws one square's lines centred in `area`, clipped to it.
+// `word` wrapped at `area`'s width between words, or anywhere when `anywhere`: its lines as drawn.
+QStringList WrapWord(const QString& word, QSizeF area, const QFont& font, const QPaintDevice* device,
+                     bool anywhere = false);
+
+// Draws one square's lines centred in `area`, clipped to it: the one word painter of the board and
+// the cards, so both show a word alike.
 void PaintSquareWord(QPainter& painter, const QRectF& area, const QStringList& lines, const QFont& font,
                      const QColor& ink);
 

@@ -25,16 +25,16 @@ struct WordFit {
     bool fits = false;  // false: even the smallest size overflows
 };
 
+// The next size to try below `size`, about 7 % smaller (fine enough that a word loses little, few
+// enough to stay quick), never below `smallest`.
+int NextSmaller(int size, int smallest);
+
 // The largest size from sizes.largest down to sizes.smallest at which each of
 // `words`, centred in `area` and wrapped between words, stays inside it;
 // failing that, the same search wrapping anywhere, for a word too long for any
 // line; failing that, the smallest size wrapped anywhere. All words share the
 // size, so that a set of squares reads evenly. Measured for `device`, or the
 // screen.
-// The next size to try below `size`, about 7 % smaller (fine enough that a word loses little, few
-// enough to stay quick), never below `smallest`.
-int NextSmaller(int size, int smallest);
-
 WordFit FitWords(const QStringList& words, const QRectF& area, FontSizes sizes, const QFont& font,
                  const QPaintDevice* device = nullptr);
 

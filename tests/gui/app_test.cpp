@@ -211,7 +211,7 @@ TEST(AboutBox, ShowsNameVersionAndALinkThatUnderlinesOnHoverAndOpensOnRelease) {
 }
 
 // The dialogs grow from their design just enough for every text in the desktop's font (none is shrunk):
-// beside a button's bevel (8 pixels) or a check box's box (22), a label's text within it, at 9 and 14 points.
+// beside a button's bevel (8 pixels) or a check box's box (22), a label's text within it, at 7 and 14 points.
 TEST(DialogLayout, GrowsTheDesignForEveryTextInTheDesktopFont) {
     const QFont before = QApplication::font();
     testing::ScriptedPort port;
@@ -221,7 +221,11 @@ TEST(DialogLayout, GrowsTheDesignForEveryTextInTheDesktopFont) {
         CAboutDlg about;
         COptionsDlg options({}, port, nullptr);
         EXPECT_TRUE(points > 7 || options.size() == DialogUnits(0, 0, 137, 103).size()) << "grown though it fits";
-        for (const auto* b : about.findChildren<QAbstractButton*>() + options.findChildren<QAbstractButton*>()) {
+        QWidget alone;  // a check box that alone decides the scale, its text clear of a bevel but not of a box
+        const int units = (QFontMetrics(font).horizontalAdvance("Random") + 10) * 2 / 3;
+        LayOutDialog(alone, {90, 20}, {{new QCheckBox("&Random", &alone), {0, 0, units, 10}}});
+        for (const auto* b : about.findChildren<QAbstractButton*>() + options.findChildren<QAbstractButton*>() +
+                                 alone.findChildren<QAbstractButton*>()) {
             const int chrome = qobject_cast<const QCheckBox*>(b) ? 22 : 8;
             const int needed = QFontMetrics(font).horizontalAdvance(QString(b->text()).remove('&')) + chrome;
             EXPECT_TRUE(needed <= b->width() && b->parentWidget()->rect().contains(b->geometry())) << needed;
