@@ -145,7 +145,7 @@ def state_seeds():
 
 
 def lines(words, end=b"\n"):
-    return b"".join(w.encode("ascii") + end for w in words)
+    return b"".join(w.encode("utf-8") + end for w in words)
 
 
 def word_seeds():
@@ -172,6 +172,11 @@ def word_seeds():
         "nul_byte.txt": lines(good[:12]) + b"\x00" + lines(good[12:]),
         "cr_only.txt": lines(good, b"\r"),
         "utf16_text.txt": b"\xff\xfe" + "\n".join(good).encode("utf-16-le"),
+        "utf8_words.txt": lines(["r\u00e9union", "\u4f1a\u8bae", "\U0001F600 win-win", "\u00fc" * 240] + good[4:]),
+        "utf8_line_241.txt": lines(["\u00e9" * 241] + good[1:]),
+        "utf8_overlong.txt": lines(good[:3]) + b"\xc0\xaf\n" + lines(good[4:]),
+        "utf8_surrogate.txt": lines(good[:3]) + b"\xed\xa0\x80\n" + lines(good[4:]),
+        "utf8_c1_control.txt": lines(good[:3]) + b"\xc2\x85\n" + lines(good[4:]),
     }
 
 

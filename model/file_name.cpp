@@ -3,58 +3,14 @@
 #include <cstdint>
 #include <system_error>
 
+#include "utf8.h"
+
 namespace palabrum {
 
 namespace {
 
 constexpr char16_t kReplacement = u'\uFFFD';
 constexpr char16_t kEscapeBase = 0xDC00;  // + a byte of 0x80..0xFF
-
-// The code point of the well-formed UTF-8 sequence at the start of `s` and
-// its length, or a length of 0 when the first byte starts none (overlong
-// forms, encoded surrogates and values past U+10FFFF included).
-struct Decoded {
-    char32_t code = 0;
-    std::size_t length = 0;
-};
-
-Decoded DecodeOne(std::string_view s) {
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(s[i]); };
-    const std::uint8_t b0 = byte(0);
-    if (b0 < 0x80) return {b0, 1};
-    std::size_t length = 0;
-    std::uint8_t low = 0x80, high = 0xBF;  // the range the second byte must fall in
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-        length = 2;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        length = 3;
-        if (b0 == 0xE0) low = 0xA0;
-        if (b0 == 0xED) high = 0x9F;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        length = 4;
-        if (b0 == 0xF0) low = 0x90;
-        if (b0 == 0xF4) high = 0x8F;
-    } else {
-        return {};
-    }
-    if (s.size() < length || byte(1) < low || byte(1) > high) return {};
-    char32_t code = b0 & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) return {};
-        code = code << 6 | (byte(i) & 0x3F);
-    }
-    return {code, length};
-}
-
-void AppendUtf16(std::u16string& out, char32_t code) {
-    if (code < 0x10000) {
-        out.push_back(static_cast<char16_t>(code));
-    } else {
-        code -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
-    }
-}
 
 void AppendUtf8(std::string& out, char32_t code) {
     if (code < 0x80) {
@@ -78,7 +34,7 @@ std::u16string Decode(std::string_view bytes, bool escape) {
     std::u16string out;
     out.reserve(bytes.size());
     while (!bytes.empty()) {
-        const Decoded one = DecodeOne(bytes);
+        const Utf8Char one = DecodeUtf8(bytes);
         if (one.length == 0) {
             out.push_back(escape ? static_cast<char16_t>(kEscapeBase + static_cast<std::uint8_t>(bytes[0]))
                                  : kReplacement);

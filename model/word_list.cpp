@@ -3,6 +3,7 @@
 #include "ascii.h"
 #include "file_io.h"
 #include "file_name.h"
+#include "utf8.h"
 
 namespace palabrum {
 
@@ -39,20 +40,31 @@ WordListRead ReadWordList(std::span<const std::uint8_t> bytes, std::u16string_vi
         return lines.size() > kListSize;
     };
 
-    for (const std::uint8_t b : bytes) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    std::size_t pos = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;  // a byte-order mark only says "UTF-8"
+    std::size_t length = 0;  // characters in `line`, however many UTF-16 units they take
+    while (pos < text.size()) {
+        const char b = text[pos];
         if (b == '\n') {
             if (endLine()) return Refuse(u"More than 25 lines.");
+            length = 0;
+            ++pos;
             continue;
         }
-        if (b == '\r') continue;  // dropped wherever it stands
-        if (b >= 32 && b < 128) {
-            line.push_back(static_cast<char16_t>(b));
-        } else if (b == '\t') {
-            line.push_back(u' ');
-        } else {
+        if (b == '\r') {  // dropped wherever it stands
+            ++pos;
+            continue;
+        }
+        const Utf8Char c = DecodeUtf8(text.substr(pos));
+        // A character cut by the end of what was read is no fault of the file's.
+        if (c.length == 0 && cutShort && text.size() - pos < 4) break;
+        // Control characters, the tab aside, C1 ones included; DEL stays, as it always has.
+        if (c.length == 0 || (c.code < 32 && c.code != '\t') || (c.code >= 0x80 && c.code < 0xA0)) {
             return Refuse(std::u16string(name) + u" is not a text file");
         }
-        if (line.size() > kMaxLineLength) return Refuse(u"Line too long: " + line);
+        AppendUtf16(line, c.code == '\t' ? U' ' : c.code);
+        pos += c.length;
+        if (++length > kMaxLineLength) return Refuse(u"Line too long: " + line);
     }
     if (cutShort) return Refuse(std::u16string(name) + u" is too large for a word list.");
     if (endLine()) return Refuse(u"More than 25 lines.");

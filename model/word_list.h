@@ -12,7 +12,7 @@
 namespace palabrum {
 
 inline constexpr int kListSize = 25;
-inline constexpr std::size_t kMaxLineLength = 240;
+inline constexpr std::size_t kMaxLineLength = 240;  // characters (code points)
 // 25 lines of 240 characters take some 6 KB; a file past this bound is no
 // list a person wrote, and refusing it keeps every answer quick.
 inline constexpr std::size_t kMaxWordListBytes = 1u << 20;
@@ -32,9 +32,11 @@ struct WordListRead {
 
 inline constexpr std::u16string_view kFileReadErrorCaption = u"File Read Error";
 
-// Reads a word list from `bytes` in file order, stopping at the first problem:
-// a byte that is not 7-bit text, a line over 240 characters, a 26th line, or
-// fewer than 25 lines at the end. With `cutShort` the file goes on past
+// Reads a word list from `bytes`, UTF-8 with or without a byte-order mark (so
+// 7-bit ASCII too), in file order, stopping at the first problem: bytes that
+// are no UTF-8 or a control character other than tab (refused as no text
+// file), a line over 240 characters (not bytes), a 26th line, or fewer than 25
+// lines at the end. With `cutShort` the file goes on past
 // `bytes`, and a file with no problem within them is refused as too large.
 // `name` only names the file in messages.
 WordListRead ReadWordList(std::span<const std::uint8_t> bytes, std::u16string_view name, bool cutShort = false);

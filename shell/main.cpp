@@ -1,14 +1,17 @@
 // palabrum [FILE] [--screenshot PNG] [--check-list FILE]: starts the game,
-// restoring the last one, or checks a word list.
+// restoring the last one, or checks a word list. The command line is read
+// before the toolkit starts, so that no answer needs a display.
 #include <QApplication>
 #include <QBuffer>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
 
+#include "model/command_line.h"
 #include "model/file_io.h"
 #include "model/file_name.h"
 #include "model/word_list.h"
@@ -20,41 +23,28 @@
 
 namespace {
 
-constexpr char kUsage[] =
-    "Usage: palabrum [options] [FILE]\n"
-    "Buzzword bingo for meetings.\n\n"
-    "Arguments:\n"
-    "  FILE               a saved game to open\n\n"
-    "Options:\n"
-    "  --screenshot PNG   start as usual, write the window to PNG once painted, and end\n"
-    "                     without saving the game\n"
-    "  --check-list FILE  check a word list as Load Custom List would, and say what it\n"
-    "                     found; exit status 0 for a good list, 1 otherwise\n"
-    "  -h, --help         show this help\n"
-    "  -v, --version      show the version\n";
-
-// Reads a word list exactly as Load Custom List does and prints its verdict.
-int CheckWordList(const char* path) {
+// Reads a word list exactly as Load Custom List does and prints its verdict,
+// naming the file, on one line.
+int CheckWordList(const std::filesystem::path& path) {
     const palabrum::WordListRead list = palabrum::ReadWordListFile(path);
-    if (list.ok()) {
-        std::printf("%s: 25 good words\n", path);
-        return 0;
+    const QString name = palabrum::ToQString(palabrum::DisplayName(path));
+    QString verdict = list.ok() ? QStringLiteral("25 good words") : palabrum::ToQString(list.error);
+    verdict.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (!verdict.startsWith(name)) verdict = name + QStringLiteral(": ") + verdict;
+    std::printf("%s\n", verdict.toUtf8().constData());
+    return list.ok() ? 0 : 1;
+}
+
+// Warnings a player can do nothing about: no runtime folder of the session's
+// (we make our own), window hints the offscreen platform cannot take.
+QtMessageHandler g_nextHandler = nullptr;
+
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")) ||
+                                 message.contains(QLatin1String("propagateSizeHints")))) {
+        return;
     }
-    std::printf("%s: %s\n", qPrintable(palabrum::ToQString(palabrum::kFileReadErrorCaption)),
-                qPrintable(palabrum::ToQString(list.error)));
-    return 1;
-}
-
-// Qt would decode the command line, losing the bytes of names that are not
-// UTF-8; each argument is taken as the bytes it is instead.
-QStringList Arguments(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << palabrum::ToQString(palabrum::Utf16FromPath(argv[i]));
-    return arguments;
-}
-
-std::filesystem::path PathArgument(const QString& argument) {
-    return palabrum::PathFromUtf16(argument.toStdU16String());
+    g_nextHandler(type, context, message);
 }
 
 // The window as a PNG, written as every file of ours is.
@@ -65,62 +55,61 @@ bool WriteScreenshot(QWidget& window, const std::filesystem::path& path) {
     return palabrum::WriteFileAtomically(path, palabrum::Bytes(png.data().begin(), png.data().end()));
 }
 
-bool HasDisplay() {
+bool HasDisplay(const std::vector<std::string>& toolkit) {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           std::find(toolkit.begin(), toolkit.end(), "-platform") != toolkit.end();
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    bool screenshot = false;
-    // Help and version need no display, so they are answered before Qt starts.
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v")) {
-            std::printf("palabrum %s\n", palabrum::product::kVersion);
-            return 0;
-        }
-        if (!std::strcmp(argv[i], "--check-list")) {
-            if (i + 1 >= argc) {
-                std::fputs(kUsage, stderr);
-                return 2;
-            }
-            return CheckWordList(argv[i + 1]);
-        }
-        screenshot |= !std::strcmp(argv[i], "--screenshot");
+    const palabrum::CommandLine line = palabrum::ParseCommandLine(argc, argv);
+    switch (line.action) {
+    case palabrum::CommandLine::Action::kHelp:
+        std::fputs(palabrum::kUsage, stdout);
+        return 0;
+    case palabrum::CommandLine::Action::kVersion:
+        std::printf("palabrum %s\n", palabrum::product::kVersion);
+        return 0;
+    case palabrum::CommandLine::Action::kCheckList:
+        return CheckWordList(line.list);
+    case palabrum::CommandLine::Action::kError:
+        std::fprintf(stderr, "palabrum: %s\nTry 'palabrum --help' for more.\n", line.error.c_str());
+        return 2;
+    case palabrum::CommandLine::Action::kPlay:
+        break;
     }
-    if (screenshot && !HasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool screenshot = line.screenshot.has_value();
+    if (!HasDisplay(line.toolkit)) {
+        if (!screenshot) {
+            std::fputs("palabrum: there is no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset);\n"
+                       "palabrum --screenshot PNG writes the window to a picture instead.\n", stderr);
+            return 2;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    g_nextHandler = qInstallMessageHandler(QuietMessages);
 
-    QApplication app(argc, argv);
+    // The toolkit sees only its own options; ours were read above, as bytes.
+    std::vector<char*> toolkitArgv{argv[0]};
+    std::vector<std::string> toolkit = line.toolkit;
+    for (std::string& arg : toolkit) toolkitArgv.push_back(arg.data());
+    toolkitArgv.push_back(nullptr);
+    int toolkitArgc = static_cast<int>(toolkitArgv.size()) - 1;
+    QApplication app(toolkitArgc, toolkitArgv.data());
     QApplication::setOrganizationName(QStringLiteral("Palabrum"));
     QApplication::setApplicationName(QStringLiteral("Palabrum"));
     QApplication::setApplicationVersion(QString::fromLatin1(palabrum::product::kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.palabrum.Palabrum"));
 
-    QCommandLineParser parser;
-    const QCommandLineOption shotOption(QStringLiteral("screenshot"), QStringLiteral("Write the window to PNG."),
-                                        QStringLiteral("PNG"));
-    parser.addOption(shotOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A saved game to open."));
-    if (!parser.parse(Arguments(argc, argv)) || parser.positionalArguments().size() > 1) {
-        std::fprintf(stderr, "%s\n%s", qPrintable(parser.errorText()), kUsage);
-        return 2;
-    }
-
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     palabrum::CPalabrumApp palabrum(
         palabrum::ResolveDisplayedName(QDir(dataDir).filePath(QStringLiteral("Palabrum.dat")).toStdU16String()));
     palabrum::CPalabrumApp::Options options;
-    if (!parser.positionalArguments().isEmpty()) options.file = PathArgument(parser.positionalArguments().first());
-    screenshot = parser.isSet(shotOption);
-    const std::filesystem::path shotPath = PathArgument(parser.value(shotOption));
+    options.file = line.file;
     options.singleInstance = !screenshot;  // a screenshot never disturbs a running game
     options.unattended = screenshot;       // nor waits for anyone to answer a box
-
     // A signal saves the game as closing the window does, even while a box
     // or dialog is open: every event loop is told to end.
     palabrum::QuitSignals quitSignals;
@@ -135,8 +124,8 @@ int main(int argc, char* argv[]) {
     if (screenshot) {
         palabrum.MainFrame()->SetSaveOnClose(false);
         QTimer::singleShot(0, palabrum.MainFrame(), [&] {
-            const bool saved = WriteScreenshot(*palabrum.MainFrame(), shotPath);
-            if (!saved) std::fprintf(stderr, "palabrum: could not write %s\n", shotPath.c_str());
+            const bool saved = WriteScreenshot(*palabrum.MainFrame(), *line.screenshot);
+            if (!saved) std::fprintf(stderr, "palabrum: could not write %s\n", line.screenshot->c_str());
             QApplication::exit(saved ? 0 : 1);
         });
     }

@@ -144,7 +144,8 @@ double MostContrast(const QImage& image, const QRect& r, const QColor& against) 
 TEST(BoardWords, StayInTheirSquaresReadInAnyPaletteFlashAndGoWithTheSwitch) {
     testing::GameWindow w(480, 536);
     const std::string huge = std::string(60, 'W') + QString(" and").repeated(30).toStdString();  // too wide, too long
-    w.port.filePicks = {w.dir.Write("list.txt", testing::NumberedLines(24, "result-driven ") + huge + "\n")};
+    const std::string numbered = testing::NumberedLines(24, "r\xC3\xA9sult-driven \xE4\xBC\x9A ");  // UTF-8
+    w.port.filePicks = {w.dir.Write("list.txt", numbered + huge + "\n")};
     w.doc.OnCmdMsg(kCmdLoadCustomList);
     w.doc.SetMarks(std::vector<std::int32_t>{0, 1, 2, 3, 4, 23});
     UIBoard& board = *w.view.Board();
@@ -177,6 +178,10 @@ TEST(BoardWords, StayInTheirSquaresReadInAnyPaletteFlashAndGoWithTheSwitch) {
     board.OnTimer(UIBoard::kFlashTimer);  // the blank phase: the line's words black on white
     EXPECT_GE(MostContrast(testing::Render(board), area(0), white), 15);
     const SquareWords& set = board.Words();
+    const QString utf8 = QString::fromUtf8("r\xC3\xA9sult-driven \xE4\xBC\x9A 1");  // as the list's UTF-8 gave it
+    const auto listed = w.view.WordList()->findItems(utf8, Qt::MatchExactly).size();
+    EXPECT_EQ(std::pair(set.lines[0].join(QString()).remove(u' '), listed),
+              std::pair(QString(utf8).remove(u' '), qsizetype{1}));  // wrapped at each blank and after the hyphen
     EXPECT_EQ(std::tuple(std::count(set.elided.begin(), set.elided.end(), true), set.elided[24],
                          set.lines[24].back().endsWith(u'…'), set.font.pixelSize() > 9,
                          w.view.Pane()->PictureRect().Width()),

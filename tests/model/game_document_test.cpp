@@ -122,14 +122,18 @@ TEST_F(GameDocument, EveryRefusedListShowsOneBoxAndKeepsTheGameAndAGoodOneIsDeal
         EXPECT_TRUE(g.doc.GetMark(3) == 1 && g.doc.IsStarted() && g.view.calls.empty());
     }
     g.port.answers = {true};
-    g.port.filePicks = {dir.Write("good.txt", NumberedLines(25, "item "))};
+    g.port.filePicks = {dir.Write("good.txt", NumberedLines(25, "\xC3\xADtem \xF0\x9F\x98\x80 "))};  // UTF-8
     g.doc.OnCmdMsg(kCmdLoadCustomList);
     std::vector<std::pair<std::u16string, std::u16string>> filters;
     for (const auto& f : g.port.dialogs.at(0)) filters.emplace_back(f.name, f.pattern);
     EXPECT_EQ(filters, (decltype(filters){{u"Text Files (*.txt)", u"*.txt"}, {u"All Files (*.*)", u"*.*"}}));
     EXPECT_EQ(g.view.calls, Hints{DocumentChange{DocumentChange::Kind::kListLoaded}});
-    g.doc.OnCmdMsg(kCmdNew);  // a new game keeps the words
-    for (int s = 0; s < kSquares; ++s) EXPECT_EQ(g.doc.GetWord(s), Ascii("item " + std::to_string(s + 1)));
+    g.doc.OnCmdMsg(kCmdNew);  // a new game keeps the words, and so does the state file
+    g.doc.SaveState();
+    const Session next(dir.File("new") / "game.dat");
+    for (int s = 0; s < kSquares; ++s)
+        EXPECT_TRUE(g.doc.GetWord(s) == u"\u00EDtem \U0001F600 " + Ascii(std::to_string(s + 1)) &&
+                    next.doc.GetWord(s) == g.doc.GetWord(s)) << s;
     g.doc.OnCmdMsg(kCmdLoadDefaultList);
     EXPECT_TRUE(DealtBuiltInListInOrder(g.doc));
     EXPECT_EQ(g.doc.GetWord(19), u"best interest(s))");  // as shipped, the stray parenthesis and all

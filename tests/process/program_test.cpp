@@ -56,21 +56,39 @@ TEST(Program, EndsBySignalWithTheGameSaved) {
     EXPECT_EQ(ReadFile(state), game);
 }
 
-// No box waits for a person during a screenshot: each is told on standard error; nothing the program
-// is given blocks it, a FIFO included; and a file's name need not be UTF-8.
-TEST(Program, AScreenshotRunAlwaysEndsWithItsPicture) {
-    struct Case { const char *state, *game, *gameIs, *said; };  // said: on standard error; "": no word of ours
-    for (const Case& c : {Case{"options_all_set.dat", "notagame.dat", "hello",
-                               "palabrum: Open Failed: Could not open C:\\pictures\\boss.bmp\n"},
-                          Case{"fifo", "fifo", "fifo", "palabrum: File Open Error: Could not open the game "},
-                          Case{nullptr, "caf\xE9.dat", "bingo_row.dat", ""}}) {
+// No display needed, no abort: help and version wherever they stand, else the first mistake on standard error (2);
+// results on standard output; the toolkit's options passed on, its idle warnings not shown. A screenshot run ends with
+// its picture: boxes told on standard error, a FIFO never waited on, a name not UTF-8 opened. "@": the run's folder.
+TEST(Program, AnswersItsCommandLineAndEndsEveryScreenshotRunWithItsPicture) {
+    const std::string list = PALABRUM_SOURCE_DIR "/fuzz/corpus/word_list/lines_24.txt", shot = "--screenshot=@s.png";
+    const std::string nul = PALABRUM_SOURCE_DIR "/fuzz/corpus/word_list/nul_byte.txt", help = "\nTry 'palabrum --help";
+    // out, err: how each stream begins; state, game: what the state file and the last argument hold.
+    struct Case { std::vector<std::string> args; int status; std::string out{}, err{}; const char *state{}, *game{}; };
+    for (Case c :
+         {Case{{"a.dat", "--version"}, 0, "palabrum 1.0.0.1\n"}, Case{{"--bogus", "-h"}, 0, "Usage: palabrum ["},
+          Case{{"--check-list=" + list}, 1, list + ": List has 24 lines. (I need 25.)\n"},
+          Case{{"--check-list", nul}, 1, nul + " is not a text file\n"},
+          Case{{"--bogus"}, 2, "", "palabrum: unknown option '--bogus'" + help},
+          Case{{"-screenshot", "s.png"}, 2, "", "palabrum: unknown option '-screenshot'" + help},
+          Case{{"--", "--help", "-v"}, 2, "", "palabrum: one game file at most, but '-v' is a second" + help},
+          Case{{"--screenshot"}, 2, "", "palabrum: option '--screenshot' needs a value" + help},
+          Case{{"--check-list", list, "a.dat"}, 2, "", "palabrum: --check-list takes its list and nothing else" + help},
+          Case{{}, 2, "", "palabrum: there is no display"}, Case{{"-platform", "offscreen", shot}, 0},
+          Case{{shot, "--style=fusion", "-reverse", "@caf\xE9.dat"}, 0, "", "", nullptr, "bingo_row.dat"},
+          Case{{shot, "@notagame.dat"}, 0, "", "palabrum: Open Failed: Could not open C:\\pictures\\boss.bmp\n",
+               "options_all_set.dat", "hello"},
+          Case{{shot, "@fifo"}, 0, "", "palabrum: File Open Error: Could not open the game ", "fifo", "fifo"}}) {
         Home home;
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"}) ::unsetenv(name);
         if (c.state) home.Place("data/Palabrum/Palabrum/Palabrum.dat", c.state);
-        Child run = home.Start({"--screenshot", home.File("shot.png"), home.Place(c.game, c.gameIs)});
-        EXPECT_EQ(ExitCode(run.Wait(60s)), 0) << c.game;
-        EXPECT_EQ(ReadFile(home.File("shot.png")).substr(0, 8), "\x89PNG\r\n\x1A\n");
-        const std::string err = ReadFile(home.File("err"));
-        EXPECT_EQ(err.find(*c.said ? c.said : "palabrum:") != std::string::npos, *c.said != 0) << err;
+        if (c.game) home.Place(c.args.back().substr(1), c.game);
+        for (std::string& arg : c.args)
+            if (const auto at = arg.find('@'); at != std::string::npos) arg.replace(at, 1, home.File("").string());
+        EXPECT_EQ(ExitCode(home.Start(c.args).Wait(60s)), c.status) << c.args.size();
+        const std::string out = ReadFile(home.File("out")), err = ReadFile(home.File("err"));
+        EXPECT_EQ(std::tuple(out.substr(0, c.out.size()), out.empty(), err.substr(0, c.err.size()), err.empty()),
+                  std::tuple(c.out, c.out.empty(), c.err, c.err.empty())) << out << err;
+        EXPECT_EQ(ReadFile(home.File("s.png")).substr(0, 8), c.status || !c.out.empty() ? "" : "\x89PNG\r\n\x1A\n");
     }
 }
 
