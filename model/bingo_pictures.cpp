@@ -12,6 +12,7 @@
 #include "model/file_io.h"
 #include "model/file_name.h"
 #include "model/palabrum_options.h"
+#include "model/translate.h"
 
 namespace palabrum {
 namespace {
@@ -45,7 +46,7 @@ DecodedBmp Refuse(BmpRefusal refusal, std::u16string whyNot) {
 }
 
 DecodedBmp CutShort() {
-    return Refuse(BmpRefusal::kBadBitmap, u"is cut short.");
+    return Refuse(BmpRefusal::kBadBitmap, Tr("BingoPictures", "%1 is cut short."));
 }
 
 // Little-endian fields; callers check that the bytes are there first.
@@ -174,15 +175,15 @@ DecodedBmp DecodeBmp(std::span<const std::uint8_t> bytes) {
     const std::uint32_t headerBytes = file.U32(kInfoHeaderAt);
     // Older, smaller headers keep width and height in other fields.
     if (headerBytes < kMinInfoHeaderBytes) {
-        return Refuse(BmpRefusal::kBadBitmap,
-                      u"has an unsupported header (" + Decimal(headerBytes) + u" bytes).");
+        return Refuse(BmpRefusal::kBadBitmap, Tr("BingoPictures", "%1 has an unsupported header (%2 bytes).",
+                                                  {u"%1", Decimal(headerBytes)}));
     }
 
     // Compared as read: negating the height could overflow.
     const std::int32_t width = file.I32(kWidthAt);
     const std::int32_t height = file.I32(kHeightAt);
     if (width != kPictureSide || (height != kPictureSide && height != -kPictureSide)) {
-        return Refuse(BmpRefusal::kBadSize, u"is not 40 by 40 pixels.");
+        return Refuse(BmpRefusal::kBadSize, Tr("BingoPictures", "%1 is not 40 by 40 pixels."));
     }
 
     Layout layout;
@@ -190,17 +191,17 @@ DecodedBmp DecodeBmp(std::span<const std::uint8_t> bytes) {
     layout.bits = file.U16(kBitCountAt);
     const bool paletted = layout.bits == 1 || layout.bits == 4 || layout.bits == 8;
     if (!paletted && layout.bits != 16 && layout.bits != 24 && layout.bits != 32) {
-        return Refuse(BmpRefusal::kBadBitmap,
-                      u"has an unsupported colour depth (" + Decimal(layout.bits) + u" bits per pixel).");
+        return Refuse(BmpRefusal::kBadBitmap, Tr("BingoPictures", "%1 has an unsupported colour depth (%2 bits per pixel).",
+                                                  {u"%1", Decimal(layout.bits)}));
     }
 
     const std::uint32_t compression = file.U32(kCompressionAt);
     const bool masked = compression == kBiBitfields && (layout.bits == 16 || layout.bits == 32);
     if (compression == kBiBitfields && !masked) {
-        return Refuse(BmpRefusal::kBadBitmap, u"has colour masks, which only 16- and 32-bit bitmaps can have.");
+        return Refuse(BmpRefusal::kBadBitmap, Tr("BingoPictures", "%1 has colour masks, which only 16- and 32-bit bitmaps can have."));
     }
     if (compression != kBiRgb && !masked) {
-        return Refuse(BmpRefusal::kBadBitmap, u"is compressed, which is not supported.");
+        return Refuse(BmpRefusal::kBadBitmap, Tr("BingoPictures", "%1 is compressed, which is not supported."));
     }
 
     std::uint64_t headersEnd = kInfoHeaderAt + headerBytes;
@@ -211,7 +212,7 @@ DecodedBmp DecodeBmp(std::span<const std::uint8_t> bytes) {
         layout.greenMask = file.U32(kMasksAt + 4);
         layout.blueMask = file.U32(kMasksAt + 8);
         if (!MasksUsable(layout.redMask, layout.greenMask, layout.blueMask, layout.bits)) {
-            return Refuse(BmpRefusal::kBadBitmap, u"has colour masks that are not supported.");
+            return Refuse(BmpRefusal::kBadBitmap, Tr("BingoPictures", "%1 has colour masks that are not supported."));
         }
     } else if (layout.bits == 16) {
         layout.redMask = 0x7C00;
@@ -226,7 +227,7 @@ DecodedBmp DecodeBmp(std::span<const std::uint8_t> bytes) {
 
     layout.pixelOffset = file.U32(kPixelOffsetAt);
     if (layout.pixelOffset < headersEnd) {
-        return Refuse(BmpRefusal::kBadBitmap, u"has its pixel data inside its headers.");
+        return Refuse(BmpRefusal::kBadBitmap, Tr("BingoPictures", "%1 has its pixel data inside its headers."));
     }
 
     // Direct-colour files may carry a table too, as a hint for small screens; it is not needed.
@@ -234,15 +235,16 @@ DecodedBmp DecodeBmp(std::span<const std::uint8_t> bytes) {
         const std::uint32_t most = 1u << layout.bits;
         const std::uint32_t used = file.U32(kColoursUsedAt);
         if (used > most) {
-            return Refuse(BmpRefusal::kBadBitmap, u"lists more colours (" + Decimal(used) + u") than " +
-                                                      Decimal(layout.bits) + u" bits per pixel can show.");
+            return Refuse(BmpRefusal::kBadBitmap,
+                          Tr("BingoPictures", "%1 lists more colours (%2) than %3 bits per pixel can show.",
+                             {u"%1", Decimal(used), Decimal(layout.bits)}));
         }
         layout.tableAt = headersEnd;
         layout.tableEntries = used == 0 ? most : used;
         const std::uint64_t tableEnd = layout.tableAt + 4ull * layout.tableEntries;
         if (!file.Has(0, tableEnd)) return CutShort();
         if (layout.pixelOffset < tableEnd) {
-            return Refuse(BmpRefusal::kBadBitmap, u"has a colour table that runs into its pixel data.");
+            return Refuse(BmpRefusal::kBadBitmap, Tr("BingoPictures", "%1 has a colour table that runs into its pixel data."));
         }
     }
 
@@ -260,11 +262,12 @@ bool LoadCustomPicture(PlatformPort& port, PictureHolder& holder, const std::u16
     const std::u16string name = DisplayName(file);
     const FileContents contents = ReadFileContents(file, kMaxPictureFileBytes);
     if (contents.status == FileContents::Status::kUnreadable) {
-        port.ShowError(u"Could not open " + name, kOpenFailedCaption);
+        port.ShowError(Tr("BingoPictures", "Could not open %1", {name}), Tr("BingoPictures", "Open Failed"));
         return false;
     }
     if (contents.status == FileContents::Status::kTooLarge) {
-        port.ShowError(name + u" is too large for a 40 by 40 bitmap.", kBadBitmapCaption);
+        port.ShowError(Tr("BingoPictures", "%1 is too large for a 40 by 40 bitmap.", {name}),
+                       Tr("BingoPictures", "Bad Bitmap"));
         return false;
     }
 
@@ -274,12 +277,12 @@ bool LoadCustomPicture(PlatformPort& port, PictureHolder& holder, const std::u16
         holder.Give(std::move(decoded.picture));
         return true;
     case BmpRefusal::kBadSize:
-        port.ShowError(kBadSizeText, kBadSizeCaption);
+        port.ShowError(Tr("BingoPictures", "Bitmap must be 40x40 pixels."), Tr("BingoPictures", "Bad Size"));
         return false;
     case BmpRefusal::kBadBitmap:
         break;
     }
-    port.ShowError(name + u" " + decoded.whyNot, kBadBitmapCaption);
+    port.ShowError(Arg(decoded.whyNot, {name}), Tr("BingoPictures", "Bad Bitmap"));
     return false;
 }
 

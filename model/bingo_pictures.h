@@ -22,11 +22,6 @@ inline constexpr int kBullPictureId = 134;   // "Bullsh#t!"
 // refused before it is read.
 inline constexpr std::size_t kMaxPictureFileBytes = 1u << 20;
 
-inline constexpr std::u16string_view kOpenFailedCaption = u"Open Failed";
-inline constexpr std::u16string_view kBadSizeText = u"Bitmap must be 40x40 pixels.";
-inline constexpr std::u16string_view kBadSizeCaption = u"Bad Size";
-inline constexpr std::u16string_view kBadBitmapCaption = u"Bad Bitmap";
-
 enum class BmpRefusal {
     kNone,       // decoded
     kBadSize,    // well-formed enough to tell, but not 40 by 40
@@ -36,8 +31,8 @@ enum class BmpRefusal {
 struct DecodedBmp {
     std::unique_ptr<Picture> picture;  // null when refused
     BmpRefusal refusal = BmpRefusal::kNone;
-    // When refused, never empty: the rest of a sentence that starts with the
-    // file's name, e.g. u"is cut short.".
+    // When refused, never empty: a sentence in the player's language with %1
+    // where the file's name goes, e.g. u"%1 is cut short.".
     std::u16string whyNot;
 };
 

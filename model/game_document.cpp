@@ -6,6 +6,7 @@
 #include "document_view.h"
 #include "file_io.h"
 #include "platform_port.h"
+#include "translate.h"
 #include "word_list.h"
 
 namespace palabrum {
@@ -54,7 +55,8 @@ void CPalabrumDoc::OnNewGame() {
 
 void CPalabrumDoc::OnLoadCustomList() {
     if (!ConfirmCancelGame()) return;
-    const auto path = m_port.ChooseFileToOpen({{u"Text Files (*.txt)", u"*.txt"}, {u"All Files (*.*)", u"*.*"}});
+    const auto path = m_port.ChooseFileToOpen(
+        {{Tr("CPalabrumDoc", "Text Files (*.txt)"), u"*.txt"}, {Tr("CPalabrumDoc", "All Files (*.*)"), u"*.*"}});
     if (path) ReadListFile(*path);
 }
 
@@ -81,7 +83,7 @@ void CPalabrumDoc::StartGame() {
 
 bool CPalabrumDoc::ConfirmCancelGame() {
     if (!m_board.IsStarted() || m_board.IsBingo()) return true;
-    return m_port.AskYesNo(u"Cancel current game?", u"Cancel game?");
+    return m_port.AskYesNo(Tr("CPalabrumDoc", "Cancel current game?"), Tr("CPalabrumDoc", "Cancel game?"));
 }
 
 void CPalabrumDoc::SetMark(int square, int value) {
@@ -106,7 +108,7 @@ void CPalabrumDoc::LoadDefaultList() {
 
 void CPalabrumDoc::ReadListFile(const std::filesystem::path& path) {
     const WordListRead list = ReadWordListFile(path);
-    if (!list.ok()) ShowError(list.error, kFileReadErrorCaption, true);
+    if (!list.ok()) ShowError(list.error, Tr("WordList", "File Read Error"), true);
     m_board.Deal(list.words, m_options.m_randomBoard != 0, Random());
     UpdateAllViews({DocumentChange::Kind::kListLoaded});
 }
@@ -142,7 +144,7 @@ bool CPalabrumDoc::ReadState(std::span<const std::uint8_t> bytes) {
 }
 
 void CPalabrumDoc::SaveState() {
-    if (!SaveDocumentFile(m_statePath)) ShowError(u"Error saving state", u"Can't Save State", false);
+    if (!SaveDocumentFile(m_statePath)) ShowError(Tr("CPalabrumDoc", "Error saving state"), Tr("CPalabrumDoc", "Can't Save State"), false);
 }
 
 bool CPalabrumDoc::SaveDocumentFile(const std::filesystem::path& path) {

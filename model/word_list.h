@@ -22,15 +22,14 @@ extern const std::array<std::u16string_view, kListSize> kBuiltInWords;
 std::vector<std::u16string> BuiltInWordList();
 
 // What reading a word-list file came to: 25 words, or the one message that
-// tells the player why the file was refused (caption "File Read Error").
+// tells the player why the file was refused, in the player's language
+// (shown with the caption "File Read Error").
 struct WordListRead {
     std::vector<std::u16string> words;
     std::u16string error;  // empty when the file is good
 
     bool ok() const { return error.empty(); }
 };
-
-inline constexpr std::u16string_view kFileReadErrorCaption = u"File Read Error";
 
 // Reads a word list from `bytes`, UTF-8 with or without a byte-order mark (so
 // 7-bit ASCII too), in file order, stopping at the first problem: bytes that

@@ -16,7 +16,6 @@
 namespace palabrum {
 
 namespace {
-const QString kCustom = QStringLiteral("Custom");
 }
 
 COptionsDlg::COptionsDlg(const PalabrumOptions& options, PlatformPort& port, QWidget* parent,
@@ -66,7 +65,7 @@ COptionsDlg::COptionsDlg(const PalabrumOptions& options, PlatformPort& port, QWi
 
     // Initialisation.
     m_randomBoard->setChecked(options.m_randomBoard != 0);
-    m_bingoMessage->addItems({tr("Bingo!"), tr("Bullsh#t!"), kCustom});
+    m_bingoMessage->addItems({tr("Bingo!"), tr("Bullsh#t!"), tr("Custom")});
     m_listPosition->addItems({tr("Left"), tr("Top")});
     // A stored index outside a list selects nothing there.
     const auto select = [](QComboBox* list, int index) {
@@ -81,7 +80,7 @@ COptionsDlg::COptionsDlg(const PalabrumOptions& options, PlatformPort& port, QWi
     m_load->setVisible(IsCustomSelected());
 }
 
-bool COptionsDlg::IsCustomSelected() const { return m_bingoMessage->currentText() == kCustom; }
+bool COptionsDlg::IsCustomSelected() const { return m_bingoMessage->currentIndex() == kCustomPicture; }
 
 void COptionsDlg::UpdatePicturePreview() {
     // With no selection the preview stays as it is.
@@ -101,7 +100,8 @@ void COptionsDlg::LoadCustomPreview() {
 void COptionsDlg::OnBingoMessagePicked() { UpdatePicturePreview(); }
 
 void COptionsDlg::OnLoad() {
-    const auto path = m_port.ChooseFileToOpen({{u"Bitmap Files (*.bmp)", u"*.bmp"}, {u"All Files (*.*)", u"*.*"}});
+    const auto path = m_port.ChooseFileToOpen(
+        {{tr("Bitmap Files (*.bmp)").toStdU16String(), u"*.bmp"}, {tr("All Files (*.*)").toStdU16String(), u"*.*"}});
     if (!path) return;
     m_customPath = Utf16FromPath(*path);
     LoadCustomPreview();
@@ -115,7 +115,7 @@ bool COptionsDlg::OnOK() {
     if (!m_preview.IsEmpty()) {
         if (IsCustomSelected()) m_options.m_customPicturePath = m_customPath;
     } else if (IsCustomSelected()) {
-        m_port.ShowError(u"Please load a bitmap", u"Custom Bitmap");
+        m_port.ShowError(tr("Please load a bitmap").toStdU16String(), tr("Custom Bitmap").toStdU16String());
         return false;
     }
     // Lists with no selection keep what was stored.
@@ -124,7 +124,8 @@ bool COptionsDlg::OnOK() {
     m_options.m_boardColor = m_swatch->m_selectedColor;
     const bool random = m_randomBoard->isChecked();
     if ((m_options.m_randomBoard != 0) != random) {
-        m_port.ShowNotice(u"The Random Board change\nwill take effect when you\nstart a new game.", u"Random Board");
+        m_port.ShowNotice(tr("The Random Board change\nwill take effect when you\nstart a new game.").toStdU16String(),
+                          tr("Random Board").toStdU16String());
     }
     m_options.m_randomBoard = random ? 1 : 0;
     return true;

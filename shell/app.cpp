@@ -11,6 +11,7 @@
 #include "shell/resources.h"
 #include "shell/single_instance.h"
 #include "views/form_view.h"
+#include "views/qt_text.h"
 
 namespace palabrum {
 
@@ -73,9 +74,10 @@ void CPalabrumApp::DoFileNew() { m_doc->NewDocument(); }
 
 bool CPalabrumApp::OpenFile(const std::filesystem::path& path) {
     if (!m_doc->OpenDocumentFile(path)) {
-        m_doc->ShowError(u"Could not open the game " + DisplayName(path) +
-                             u".\nIt is missing, unreadable or not a saved Palabrum game.",
-                         u"File Open Error", false);
+        m_doc->ShowError(tr("Could not open the game %1.\nIt is missing, unreadable or not a saved Palabrum game.")
+                             .arg(ToQString(DisplayName(path)))
+                             .toStdU16String(),
+                         tr("File Open Error").toStdU16String(), false);
         return false;
     }
     m_frame->AddRecentFile(path);

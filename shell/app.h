@@ -2,6 +2,7 @@
 // restores the game, and saves it when the frame closes.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <filesystem>
 #include <memory>
@@ -16,6 +17,8 @@ class QtPlatformPort;
 class SingleInstance;
 
 class CPalabrumApp {
+    Q_DECLARE_TR_FUNCTIONS(CPalabrumApp)
+
 public:
     struct Options {
         std::filesystem::path file;  // a saved game to open after the state file

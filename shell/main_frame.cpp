@@ -17,6 +17,7 @@
 #include "shell/native_path.h"
 #include "views/card_files.h"
 #include "views/form_view.h"
+#include "views/qt_text.h"
 
 namespace palabrum {
 
@@ -197,7 +198,8 @@ void CMainFrame::OnSave() {
                                                      {tr("All files (*)").toStdU16String(), u"*"}});
     if (!file) return;
     if (!m_doc.SaveDocumentFile(*file)) {
-        m_doc.ShowError(u"Error saving " + DisplayName(*file), u"Can't Save Game", false);
+        m_doc.ShowError(tr("Error saving %1").arg(ToQString(DisplayName(*file))).toStdU16String(),
+                        tr("Can't Save Game").toStdU16String(), false);
         return;
     }
     AddRecentFile(*file);
@@ -214,7 +216,7 @@ void CMainFrame::OnPrintCards() {
     QString error;
     // Each card is a fresh deal of the current words; the game itself is untouched.
     if (!PrintCards(m_doc.GetBoard().Words(), *count, [&port] { return port.Random(); }, *file, &error)) {
-        m_doc.ShowError(error.toStdU16String(), u"Can't Print Cards", false);
+        m_doc.ShowError(error.toStdU16String(), tr("Can't Print Cards").toStdU16String(), false);
     }
 }
 
@@ -225,7 +227,8 @@ void CMainFrame::OnExportCard() {
                                                      {tr("PDF documents (*.pdf)").toStdU16String(), u"*.pdf"}});
     if (!file) return;
     QString error;
-    if (!ExportCard(m_doc, *file, &error)) m_doc.ShowError(error.toStdU16String(), u"Can't Export Card", false);
+    if (!ExportCard(m_doc, *file, &error))
+        m_doc.ShowError(error.toStdU16String(), tr("Can't Export Card").toStdU16String(), false);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #include "views/board_accessible.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 #include <array>
 #include <memory>
@@ -90,8 +91,8 @@ public:
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override { return QStringLiteral("Column %1").arg(column + 1); }
-    QString rowDescription(int row) const override { return QStringLiteral("Row %1").arg(row + 1); }
+    QString columnDescription(int column) const override { return QCoreApplication::translate("BoardAccessible", "Column %1").arg(column + 1); }
+    QString rowDescription(int row) const override { return QCoreApplication::translate("BoardAccessible", "Row %1").arg(row + 1); }
     int columnCount() const override { return kSide; }
     int rowCount() const override { return kSide; }
     int selectedColumnCount() const override { return 0; }
@@ -127,10 +128,10 @@ QString CellAccessible::text(QAccessible::Text t) const {
     switch (t) {
     case QAccessible::Name: return ToQString(m_board->Document().GetWord(m_square));
     case QAccessible::Description:
-        return QStringLiteral("Row %1, column %2, %3")
+        return QCoreApplication::translate("BoardAccessible", "Row %1, column %2, %3")
             .arg(rowIndex() + 1)
             .arg(columnIndex() + 1)
-            .arg(Marked() ? QStringLiteral("marked") : QStringLiteral("not marked"));
+            .arg(Marked() ? QCoreApplication::translate("BoardAccessible", "marked") : QCoreApplication::translate("BoardAccessible", "not marked"));
     default: return {};
     }
 }

@@ -1,6 +1,7 @@
 #include "views/card_files.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -19,7 +20,7 @@ namespace palabrum {
 namespace {
 
 bool Fail(const std::filesystem::path& path, const QString& why, QString* error) {
-    if (error) *error = QStringLiteral("Could not write %1: %2").arg(ToQString(DisplayName(path)), why);
+    if (error) *error = QCoreApplication::translate("CardFiles", "Could not write %1: %2").arg(ToQString(DisplayName(path)), why);
     return false;
 }
 
@@ -50,13 +51,13 @@ bool WritePdf(QIODevice& device, const QString& title, const std::vector<CardFac
 bool PrintCards(const std::vector<std::u16string>& words, int count, RandomSource random,
                 const std::filesystem::path& pdfPath, QString* error) {
     if (count < 1 || count > kMaxCards)
-        return Fail(pdfPath, QStringLiteral("a print run is 1 to %1 cards, not %2.").arg(kMaxCards).arg(count), error);
+        return Fail(pdfPath, QCoreApplication::translate("CardFiles", "a print run is 1 to %1 cards, not %2.").arg(kMaxCards).arg(count), error);
     if (words.size() != static_cast<std::size_t>(kSquares))
-        return Fail(pdfPath, QStringLiteral("a card needs 25 words, not %1.").arg(words.size()), error);
-    if (!random) return Fail(pdfPath, QStringLiteral("there is no random source to deal with."), error);
+        return Fail(pdfPath, QCoreApplication::translate("CardFiles", "a card needs 25 words, not %1.").arg(words.size()), error);
+    if (!random) return Fail(pdfPath, QCoreApplication::translate("CardFiles", "there is no random source to deal with."), error);
     const std::vector<WordOrder> orders = DealCards(count, random);
     if (orders.size() != static_cast<std::size_t>(count))
-        return Fail(pdfPath, QStringLiteral("the random source keeps repeating the same deals."), error);
+        return Fail(pdfPath, QCoreApplication::translate("CardFiles", "the random source keeps repeating the same deals."), error);
 
     std::vector<CardFace> faces(orders.size());
     for (std::size_t i = 0; i < orders.size(); ++i) {
@@ -65,8 +66,8 @@ bool PrintCards(const std::vector<std::u16string>& words, int count, RandomSourc
     }
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    if (!WritePdf(pdf, QStringLiteral("Palabrum cards"), faces))
-        return Fail(pdfPath, QStringLiteral("the PDF could not be drawn."), error);
+    if (!WritePdf(pdf, QCoreApplication::translate("CardFiles", "Palabrum cards"), faces))
+        return Fail(pdfPath, QCoreApplication::translate("CardFiles", "the PDF could not be drawn."), error);
     return Save(pdfPath, pdf.data(), error);
 }
 
@@ -74,7 +75,7 @@ bool ExportCard(const CPalabrumDoc& doc, const std::filesystem::path& path, QStr
     const QString name = ToQString(DisplayName(path.filename()));
     const bool png = name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
     const bool pdf = name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
-    if (!png && !pdf) return Fail(path, QStringLiteral("the name must end in .png or .pdf."), error);
+    if (!png && !pdf) return Fail(path, QCoreApplication::translate("CardFiles", "the name must end in .png or .pdf."), error);
 
     const CardFace face = FaceOfGame(doc);
     QBuffer file;
@@ -88,9 +89,9 @@ bool ExportCard(const CPalabrumDoc& doc, const std::filesystem::path& path, QStr
         }
         drawn = image.save(&file, "PNG");
     } else {
-        drawn = WritePdf(file, QStringLiteral("Palabrum board"), {face});
+        drawn = WritePdf(file, QCoreApplication::translate("CardFiles", "Palabrum board"), {face});
     }
-    if (!drawn) return Fail(path, QStringLiteral("the card could not be drawn."), error);
+    if (!drawn) return Fail(path, QCoreApplication::translate("CardFiles", "the card could not be drawn."), error);
     return Save(path, file.data(), error);
 }
 

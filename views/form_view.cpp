@@ -24,7 +24,7 @@ constexpr int kSquareRole = Qt::UserRole;
 }  // namespace
 
 QString CPalabrumView::AboutText() {
-    return QStringLiteral("Palabrum(TM)!\n%1\n%2\n%3\nSee Help/Help Topics\nfor instructions\nand terms of use")
+    return tr("Palabrum(TM)!\n%1\n%2\n%3\nSee Help/Help Topics\nfor instructions\nand terms of use")
         .arg(QString::fromUtf8(product::kNotice), QString::fromUtf8(product::kAuthor),
              QString::fromUtf8(product::kWebHost));
 }
@@ -52,7 +52,8 @@ void CPalabrumView::LoadPicture() {
     // An unknown choice shows a white pane; a custom picture that fails falls back for good.
     if (LoadChosenPicture(m_port, choice, m_doc.Options().m_customPicturePath, m_picture) || choice != kCustomPicture)
         return;
-    m_doc.ShowError(u"Invalid custom bitmap.\nUsing default.", u"Bad bitmap", false);
+    m_doc.ShowError(tr("Invalid custom bitmap.\nUsing default.").toStdU16String(), tr("Bad bitmap").toStdU16String(),
+                    false);
     LoadChosenPicture(m_port, kBingoPicture, {}, m_picture);
     m_doc.ResetBingoMessage();
 }

@@ -1,0 +1,51 @@
+#include "translate.h"
+
+#include <vector>
+
+#include "utf8.h"
+
+namespace palabrum {
+
+namespace {
+
+Translator& Installed() {
+    static Translator translator;
+    return translator;
+}
+
+std::u16string FromUtf8(std::string_view text) {
+    std::u16string out;
+    while (!text.empty()) {
+        const Utf8Char c = DecodeUtf8(text);
+        AppendUtf16(out, c.length ? c.code : U'\uFFFD');
+        text.remove_prefix(c.length ? c.length : 1);
+    }
+    return out;
+}
+
+}  // namespace
+
+void SetTranslator(Translator translator) { Installed() = std::move(translator); }
+
+std::u16string Tr(const char* context, const char* source, std::initializer_list<std::u16string_view> args) {
+    std::u16string text = Installed() ? Installed()(context, source) : std::u16string();
+    if (text.empty()) text = FromUtf8(source);
+    return args.size() ? Arg(text, args) : text;
+}
+
+std::u16string Arg(std::u16string_view text, std::initializer_list<std::u16string_view> args) {
+    const std::vector<std::u16string_view> values(args);
+    std::u16string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - u'1') : values.size();
+        if (text[i] == u'%' && n < values.size()) {
+            out += values[n];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace palabrum
