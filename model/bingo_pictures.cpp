@@ -175,7 +175,7 @@ DecodedBmp DecodeBmp(std::span<const std::uint8_t> bytes) {
     const std::uint32_t headerBytes = file.U32(kInfoHeaderAt);
     // Older, smaller headers keep width and height in other fields.
     if (headerBytes < kMinInfoHeaderBytes) {
-        return Refuse(BmpRefusal::kBadBitmap, Tr("BingoPictures", "%1 has an unsupported header (%2 bytes).",
+        return Refuse(BmpRefusal::kBadBitmap, Arg(Tr("BingoPictures", "%1 has an unsupported header (%2 bytes)."),
                                                   {u"%1", Decimal(headerBytes)}));
     }
 
@@ -191,14 +191,16 @@ DecodedBmp DecodeBmp(std::span<const std::uint8_t> bytes) {
     layout.bits = file.U16(kBitCountAt);
     const bool paletted = layout.bits == 1 || layout.bits == 4 || layout.bits == 8;
     if (!paletted && layout.bits != 16 && layout.bits != 24 && layout.bits != 32) {
-        return Refuse(BmpRefusal::kBadBitmap, Tr("BingoPictures", "%1 has an unsupported colour depth (%2 bits per pixel).",
-                                                  {u"%1", Decimal(layout.bits)}));
+        return Refuse(BmpRefusal::kBadBitmap,
+                      Arg(Tr("BingoPictures", "%1 has an unsupported colour depth (%2 bits per pixel)."),
+                         {u"%1", Decimal(layout.bits)}));
     }
 
     const std::uint32_t compression = file.U32(kCompressionAt);
     const bool masked = compression == kBiBitfields && (layout.bits == 16 || layout.bits == 32);
     if (compression == kBiBitfields && !masked) {
-        return Refuse(BmpRefusal::kBadBitmap, Tr("BingoPictures", "%1 has colour masks, which only 16- and 32-bit bitmaps can have."));
+        return Refuse(BmpRefusal::kBadBitmap,
+                      Tr("BingoPictures", "%1 has colour masks, which only 16- and 32-bit bitmaps can have."));
     }
     if (compression != kBiRgb && !masked) {
         return Refuse(BmpRefusal::kBadBitmap, Tr("BingoPictures", "%1 is compressed, which is not supported."));
@@ -236,7 +238,7 @@ DecodedBmp DecodeBmp(std::span<const std::uint8_t> bytes) {
         const std::uint32_t used = file.U32(kColoursUsedAt);
         if (used > most) {
             return Refuse(BmpRefusal::kBadBitmap,
-                          Tr("BingoPictures", "%1 lists more colours (%2) than %3 bits per pixel can show.",
+                          Arg(Tr("BingoPictures", "%1 lists more colours (%2) than %3 bits per pixel can show."),
                              {u"%1", Decimal(used), Decimal(layout.bits)}));
         }
         layout.tableAt = headersEnd;
@@ -244,7 +246,8 @@ DecodedBmp DecodeBmp(std::span<const std::uint8_t> bytes) {
         const std::uint64_t tableEnd = layout.tableAt + 4ull * layout.tableEntries;
         if (!file.Has(0, tableEnd)) return CutShort();
         if (layout.pixelOffset < tableEnd) {
-            return Refuse(BmpRefusal::kBadBitmap, Tr("BingoPictures", "%1 has a colour table that runs into its pixel data."));
+            return Refuse(BmpRefusal::kBadBitmap,
+                          Tr("BingoPictures", "%1 has a colour table that runs into its pixel data."));
         }
     }
 
@@ -262,11 +265,11 @@ bool LoadCustomPicture(PlatformPort& port, PictureHolder& holder, const std::u16
     const std::u16string name = DisplayName(file);
     const FileContents contents = ReadFileContents(file, kMaxPictureFileBytes);
     if (contents.status == FileContents::Status::kUnreadable) {
-        port.ShowError(Tr("BingoPictures", "Could not open %1", {name}), Tr("BingoPictures", "Open Failed"));
+        port.ShowError(Arg(Tr("BingoPictures", "Could not open %1"), {name}), Tr("BingoPictures", "Open Failed"));
         return false;
     }
     if (contents.status == FileContents::Status::kTooLarge) {
-        port.ShowError(Tr("BingoPictures", "%1 is too large for a 40 by 40 bitmap.", {name}),
+        port.ShowError(Arg(Tr("BingoPictures", "%1 is too large for a 40 by 40 bitmap."), {name}),
                        Tr("BingoPictures", "Bad Bitmap"));
         return false;
     }

@@ -4,9 +4,13 @@
 #include <array>
 #include <string_view>
 
+#include "model/file_name.h"
+#include "model/translate.h"
+
 namespace palabrum {
 
-const char kUsage[] =
+std::u16string Usage() {
+    return Tr("CommandLine",
     "Usage: palabrum [options] [FILE]\n"
     "Buzzword bingo for meetings.\n\n"
     "Arguments:\n"
@@ -17,7 +21,8 @@ const char kUsage[] =
     "  --check-list FILE  check a word list as Load Custom List would, and say what it\n"
     "                     found; exit status 0 for a good list, 1 otherwise\n"
     "  -h, --help         show this help\n"
-    "  -v, --version      show the version\n";
+    "  -v, --version      show the version\n");
+}
 
 namespace {
 
@@ -32,14 +37,16 @@ bool Contains(const auto& names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-CommandLine Answered(CommandLine::Action action, std::string error = {}) {
+CommandLine Answered(CommandLine::Action action, std::u16string error = {}) {
     CommandLine line;
     line.action = action;
     line.error = std::move(error);
     return line;
 }
 
-CommandLine Refused(std::string error) { return Answered(CommandLine::Action::kError, std::move(error)); }
+CommandLine Refused(std::u16string error) { return Answered(CommandLine::Action::kError, std::move(error)); }
+
+std::u16string Shown(std::string_view arg) { return DisplayName(std::string(arg)); }
 
 }  // namespace
 
@@ -56,7 +63,9 @@ CommandLine ParseCommandLine(int argc, const char* const argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (!options || arg.size() < 2 || arg[0] != '-') {
-            if (!line.file.empty()) return Refused("one game file at most, but '" + std::string(arg) + "' is a second");
+            if (!line.file.empty()) {
+                return Refused(Arg(Tr("CommandLine", "one game file at most, but '%1' is a second"), {Shown(arg)}));
+            }
             line.file = std::string(arg);
             continue;
         }
@@ -72,14 +81,16 @@ CommandLine ParseCommandLine(int argc, const char* const argv[]) {
             line.toolkit.emplace_back(arg);
             continue;
         }
-        if (!ours && !Contains(kToolkitWithValue, name)) return Refused("unknown option '" + std::string(arg) + "'");
+        if (!ours && !Contains(kToolkitWithValue, name)) {
+            return Refused(Arg(Tr("CommandLine", "unknown option '%1'"), {Shown(arg)}));
+        }
         std::optional<std::string> value;
         if (name != bare) {
             value = std::string(bare.substr(name.size() + 1));
         } else if (i + 1 < argc) {
             value = argv[++i];
         }
-        if (!value || value->empty()) return Refused("option '" + std::string(arg) + "' needs a value");
+        if (!value || value->empty()) return Refused(Arg(Tr("CommandLine", "option '%1' needs a value"), {Shown(arg)}));
         if (!ours) {
             line.toolkit.insert(line.toolkit.end(), {"-" + std::string(name), *value});
         } else if (name == "screenshot") {
@@ -89,7 +100,9 @@ CommandLine ParseCommandLine(int argc, const char* const argv[]) {
         }
     }
     if (list) {
-        if (!line.file.empty() || line.screenshot) return Refused("--check-list takes its list and nothing else");
+        if (!line.file.empty() || line.screenshot) {
+            return Refused(Tr("CommandLine", "--check-list takes its list and nothing else"));
+        }
         line.action = CommandLine::Action::kCheckList;
         line.list = *list;
     }

@@ -15,7 +15,7 @@ struct CommandLine {
     std::filesystem::path file;                       // kPlay: a saved game to open, or empty
     std::optional<std::filesystem::path> screenshot;  // kPlay: write the window there and end
     std::filesystem::path list;                       // kCheckList: the word list to check
-    std::string error;                                // kError: what is wrong, one line
+    std::u16string error;                             // kError: what is wrong, one line
     std::vector<std::string> toolkit;                 // the toolkit's own options, handed on as given
 };
 
@@ -24,7 +24,7 @@ struct CommandLine {
 // file) is the verdict.
 CommandLine ParseCommandLine(int argc, const char* const argv[]);
 
-// What --help prints.
-extern const char kUsage[];
+// What --help prints, in the player's language.
+std::u16string Usage();
 
 }  // namespace palabrum

@@ -144,7 +144,9 @@ bool CPalabrumDoc::ReadState(std::span<const std::uint8_t> bytes) {
 }
 
 void CPalabrumDoc::SaveState() {
-    if (!SaveDocumentFile(m_statePath)) ShowError(Tr("CPalabrumDoc", "Error saving state"), Tr("CPalabrumDoc", "Can't Save State"), false);
+    if (!SaveDocumentFile(m_statePath)) {
+        ShowError(Tr("CPalabrumDoc", "Error saving state"), Tr("CPalabrumDoc", "Can't Save State"), false);
+    }
 }
 
 bool CPalabrumDoc::SaveDocumentFile(const std::filesystem::path& path) {

@@ -27,10 +27,9 @@ std::u16string FromUtf8(std::string_view text) {
 
 void SetTranslator(Translator translator) { Installed() = std::move(translator); }
 
-std::u16string Tr(const char* context, const char* source, std::initializer_list<std::u16string_view> args) {
+std::u16string Tr(const char* context, const char* source) {
     std::u16string text = Installed() ? Installed()(context, source) : std::u16string();
-    if (text.empty()) text = FromUtf8(source);
-    return args.size() ? Arg(text, args) : text;
+    return text.empty() ? FromUtf8(source) : text;
 }
 
 std::u16string Arg(std::u16string_view text, std::initializer_list<std::u16string_view> args) {

@@ -14,9 +14,10 @@ namespace palabrum {
 using Translator = std::function<std::u16string(const char* context, const char* source)>;
 void SetTranslator(Translator translator);
 
-// `source` in the player's language, each %1, %2, ... replaced by `args` in
-// order. The translation tools find these calls by their name.
-std::u16string Tr(const char* context, const char* source, std::initializer_list<std::u16string_view> args = {});
+// `source` in the player's language. The translation tools find these calls
+// by their name, and only with nothing but the two literals inside: values go
+// in through Arg(Tr(...), {...}).
+std::u16string Tr(const char* context, const char* source);
 
 // Replaces %1 to %9 in `text` by `args`, in one pass: a "%1" inside an
 // argument (a file name, a player's word) stays as it is.

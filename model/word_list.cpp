@@ -61,16 +61,16 @@ WordListRead ReadWordList(std::span<const std::uint8_t> bytes, std::u16string_vi
         if (c.length == 0 && cutShort && text.size() - pos < 4) break;
         // Control characters, the tab aside, C1 ones included; DEL stays, as it always has.
         if (c.length == 0 || (c.code < 32 && c.code != '\t') || (c.code >= 0x80 && c.code < 0xA0)) {
-            return Refuse(Tr("WordList", "%1 is not a text file", {name}));
+            return Refuse(Arg(Tr("WordList", "%1 is not a text file"), {name}));
         }
         AppendUtf16(line, c.code == '\t' ? U' ' : c.code);
         pos += c.length;
-        if (++length > kMaxLineLength) return Refuse(Tr("WordList", "Line too long: %1", {line}));
+        if (++length > kMaxLineLength) return Refuse(Arg(Tr("WordList", "Line too long: %1"), {line}));
     }
-    if (cutShort) return Refuse(Tr("WordList", "%1 is too large for a word list.", {name}));
+    if (cutShort) return Refuse(Arg(Tr("WordList", "%1 is too large for a word list."), {name}));
     if (endLine()) return Refuse(Tr("WordList", "More than 25 lines."));
     if (lines.size() < kListSize) {
-        return Refuse(Tr("WordList", "List has %1 lines.\n(I need %2.)",
+        return Refuse(Arg(Tr("WordList", "List has %1 lines.\n(I need %2.)"),
                          {Ascii(std::to_string(lines.size())), Ascii(std::to_string(kListSize))}));
     }
     return {std::move(lines), {}};
@@ -79,7 +79,9 @@ WordListRead ReadWordList(std::span<const std::uint8_t> bytes, std::u16string_vi
 WordListRead ReadWordListFile(const std::filesystem::path& path) {
     const FileContents file = ReadFileContents(path, kMaxWordListBytes);
     const std::u16string name = DisplayName(path);
-    if (file.status == FileContents::Status::kUnreadable) return Refuse(Tr("WordList", "Error reading %1", {name}));
+    if (file.status == FileContents::Status::kUnreadable) {
+        return Refuse(Arg(Tr("WordList", "Error reading %1"), {name}));
+    }
     return ReadWordList(file.bytes, name, file.status == FileContents::Status::kTooLarge);
 }
 

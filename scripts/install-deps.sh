@@ -1,20 +1,33 @@
 #!/usr/bin/env bash
-# Installs, from Debian, every package that building, testing and running
-# Palabrum needs, and nothing when all are there already. Safe to run again.
+# Installs from Debian the packages Palabrum needs, and nothing when they are
+# all there already. Safe to run again.
+#
+#   scripts/install-deps.sh              building and playing only
+#   scripts/install-deps.sh --tests      also the tests, benchmarks, fuzzing and packaging checks
+#   scripts/install-deps.sh --packaging  also what building the Debian package takes
 set -euo pipefail
 
 packages=(
-    # build
-    g++ cmake ninja-build pkgconf
-    # the program
-    qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
-    # tests, benchmarks, fuzzing, mutation runs
-    libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev time python3
-    # a virtual display for running the program where there is no screen
-    xvfb xauth
-    # packaging: the Debian package's library dependencies, and checks of the desktop files
-    dpkg-dev appstream desktop-file-utils
+    # building
+    g++ cmake ninja-build pkgconf qt6-base-dev qt6-l10n-tools
+    # playing: the window without a desktop (screenshots), a font, the toolkit's own translations
+    qt6-qpa-plugins fonts-dejavu-core qt6-translations-l10n
 )
+packaging=(dpkg-dev lintian appstream desktop-file-utils)
+for group in "$@"; do
+    case $group in
+        --tests)
+            packages+=(
+                # tests, benchmarks, fuzzing, mutation runs
+                libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev time python3
+                # a virtual display for running the program where there is no screen
+                xvfb xauth
+                "${packaging[@]}"
+            ) ;;
+        --packaging) packages+=("${packaging[@]}") ;;
+        *) echo "install-deps.sh: unknown group $group (--tests, --packaging)" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
@@ -24,7 +37,7 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
+echo "Installing ${#missing[@]} Debian packages (a few minutes on a fresh machine): ${missing[*]}"
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
     command -v sudo >/dev/null || { echo "Please run as root, or install sudo, to install: ${missing[*]}" >&2; exit 1; }

@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTranslator>
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -14,6 +17,7 @@
 #include "model/command_line.h"
 #include "model/file_io.h"
 #include "model/file_name.h"
+#include "model/translate.h"
 #include "model/word_list.h"
 #include "palabrum/product_info.h"
 #include "shell/app.h"
@@ -23,12 +27,30 @@
 
 namespace {
 
+// The player's language from the system locale: our texts, built in, and the
+// toolkit's own (standard buttons, file dialogs) where the system has them.
+// Loaded before the toolkit starts, so the command line speaks it too.
+void LoadTranslations(QTranslator& ours, QTranslator& toolkit) {
+    const QLocale locale;
+    if (ours.load(locale, QStringLiteral("palabrum"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        palabrum::SetTranslator([&ours](const char* context, const char* source) {
+            return ours.translate(context, source).toStdU16String();
+        });
+    }
+    (void)toolkit.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+void Print(std::FILE* stream, const std::u16string& text) {
+    std::fputs(QString::fromStdU16String(text).toUtf8().constData(), stream);
+}
+
 // Reads a word list exactly as Load Custom List does and prints its verdict,
 // naming the file, on one line.
 int CheckWordList(const std::filesystem::path& path) {
     const palabrum::WordListRead list = palabrum::ReadWordListFile(path);
     const QString name = palabrum::ToQString(palabrum::DisplayName(path));
-    QString verdict = list.ok() ? QStringLiteral("25 good words") : palabrum::ToQString(list.error);
+    QString verdict = palabrum::ToQString(list.ok() ? palabrum::Tr("CommandLine", "25 good words") : list.error);
     verdict.replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (!verdict.startsWith(name)) verdict = name + QStringLiteral(": ") + verdict;
     std::printf("%s\n", verdict.toUtf8().constData());
@@ -64,10 +86,12 @@ bool HasDisplay(const std::vector<std::string>& toolkit) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    QTranslator ours, theirs;
+    LoadTranslations(ours, theirs);
     const palabrum::CommandLine line = palabrum::ParseCommandLine(argc, argv);
     switch (line.action) {
     case palabrum::CommandLine::Action::kHelp:
-        std::fputs(palabrum::kUsage, stdout);
+        Print(stdout, palabrum::Usage());
         return 0;
     case palabrum::CommandLine::Action::kVersion:
         std::printf("palabrum %s\n", palabrum::product::kVersion);
@@ -75,7 +99,8 @@ int main(int argc, char* argv[]) {
     case palabrum::CommandLine::Action::kCheckList:
         return CheckWordList(line.list);
     case palabrum::CommandLine::Action::kError:
-        std::fprintf(stderr, "palabrum: %s\nTry 'palabrum --help' for more.\n", line.error.c_str());
+        Print(stderr, u"palabrum: " + line.error + u"\n" +
+                          palabrum::Tr("CommandLine", "Try 'palabrum --help' for more.") + u"\n");
         return 2;
     case palabrum::CommandLine::Action::kPlay:
         break;
@@ -83,8 +108,12 @@ int main(int argc, char* argv[]) {
     const bool screenshot = line.screenshot.has_value();
     if (!HasDisplay(line.toolkit)) {
         if (!screenshot) {
-            std::fputs("palabrum: there is no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset);\n"
-                       "palabrum --screenshot PNG writes the window to a picture instead.\n", stderr);
+            Print(stderr, u"palabrum: " +
+                              palabrum::Tr("CommandLine",
+                                           "there is no display to show the window on (DISPLAY and WAYLAND_DISPLAY "
+                                           "are unset);\npalabrum --screenshot PNG writes the window to a picture "
+                                           "instead.") +
+                              u"\n");
             return 2;
         }
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -98,10 +127,12 @@ int main(int argc, char* argv[]) {
     toolkitArgv.push_back(nullptr);
     int toolkitArgc = static_cast<int>(toolkitArgv.size()) - 1;
     QApplication app(toolkitArgc, toolkitArgv.data());
+    QCoreApplication::installTranslator(&ours);
+    QCoreApplication::installTranslator(&theirs);
     QApplication::setOrganizationName(QStringLiteral("Palabrum"));
     QApplication::setApplicationName(QStringLiteral("Palabrum"));
     QApplication::setApplicationVersion(QString::fromLatin1(palabrum::product::kVersion));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.palabrum.Palabrum"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.palabrum.palabrum"));
 
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     palabrum::CPalabrumApp palabrum(
@@ -125,7 +156,12 @@ int main(int argc, char* argv[]) {
         palabrum.MainFrame()->SetSaveOnClose(false);
         QTimer::singleShot(0, palabrum.MainFrame(), [&] {
             const bool saved = WriteScreenshot(*palabrum.MainFrame(), *line.screenshot);
-            if (!saved) std::fprintf(stderr, "palabrum: could not write %s\n", line.screenshot->c_str());
+            if (!saved) {
+                Print(stderr, u"palabrum: " +
+                                  palabrum::Arg(palabrum::Tr("CommandLine", "could not write %1"),
+                                               {palabrum::DisplayName(*line.screenshot)}) +
+                                  u"\n");
+            }
             QApplication::exit(saved ? 0 : 1);
         });
     }

@@ -14,6 +14,11 @@ namespace palabrum {
 
 namespace {
 
+// The texts of this file, for the translation tools and at run time.
+struct BoardTexts {
+    Q_DECLARE_TR_FUNCTIONS(BoardAccessible)
+};
+
 class BoardAccessible;
 
 class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
@@ -91,8 +96,8 @@ public:
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override { return QCoreApplication::translate("BoardAccessible", "Column %1").arg(column + 1); }
-    QString rowDescription(int row) const override { return QCoreApplication::translate("BoardAccessible", "Row %1").arg(row + 1); }
+    QString columnDescription(int column) const override { return BoardTexts::tr("Column %1").arg(column + 1); }
+    QString rowDescription(int row) const override { return BoardTexts::tr("Row %1").arg(row + 1); }
     int columnCount() const override { return kSide; }
     int rowCount() const override { return kSide; }
     int selectedColumnCount() const override { return 0; }
@@ -128,10 +133,10 @@ QString CellAccessible::text(QAccessible::Text t) const {
     switch (t) {
     case QAccessible::Name: return ToQString(m_board->Document().GetWord(m_square));
     case QAccessible::Description:
-        return QCoreApplication::translate("BoardAccessible", "Row %1, column %2, %3")
+        return BoardTexts::tr("Row %1, column %2, %3")
             .arg(rowIndex() + 1)
             .arg(columnIndex() + 1)
-            .arg(Marked() ? QCoreApplication::translate("BoardAccessible", "marked") : QCoreApplication::translate("BoardAccessible", "not marked"));
+            .arg(Marked() ? BoardTexts::tr("marked") : BoardTexts::tr("not marked"));
     default: return {};
     }
 }

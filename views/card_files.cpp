@@ -19,8 +19,13 @@ namespace palabrum {
 
 namespace {
 
+// The texts of this file, for the translation tools and at run time.
+struct CardFiles {
+    Q_DECLARE_TR_FUNCTIONS(CardFiles)
+};
+
 bool Fail(const std::filesystem::path& path, const QString& why, QString* error) {
-    if (error) *error = QCoreApplication::translate("CardFiles", "Could not write %1: %2").arg(ToQString(DisplayName(path)), why);
+    if (error) *error = CardFiles::tr("Could not write %1: %2").arg(ToQString(DisplayName(path)), why);
     return false;
 }
 
@@ -51,13 +56,13 @@ bool WritePdf(QIODevice& device, const QString& title, const std::vector<CardFac
 bool PrintCards(const std::vector<std::u16string>& words, int count, RandomSource random,
                 const std::filesystem::path& pdfPath, QString* error) {
     if (count < 1 || count > kMaxCards)
-        return Fail(pdfPath, QCoreApplication::translate("CardFiles", "a print run is 1 to %1 cards, not %2.").arg(kMaxCards).arg(count), error);
+        return Fail(pdfPath, CardFiles::tr("a print run is 1 to %1 cards, not %2.").arg(kMaxCards).arg(count), error);
     if (words.size() != static_cast<std::size_t>(kSquares))
-        return Fail(pdfPath, QCoreApplication::translate("CardFiles", "a card needs 25 words, not %1.").arg(words.size()), error);
-    if (!random) return Fail(pdfPath, QCoreApplication::translate("CardFiles", "there is no random source to deal with."), error);
+        return Fail(pdfPath, CardFiles::tr("a card needs 25 words, not %1.").arg(words.size()), error);
+    if (!random) return Fail(pdfPath, CardFiles::tr("there is no random source to deal with."), error);
     const std::vector<WordOrder> orders = DealCards(count, random);
     if (orders.size() != static_cast<std::size_t>(count))
-        return Fail(pdfPath, QCoreApplication::translate("CardFiles", "the random source keeps repeating the same deals."), error);
+        return Fail(pdfPath, CardFiles::tr("the random source keeps repeating the same deals."), error);
 
     std::vector<CardFace> faces(orders.size());
     for (std::size_t i = 0; i < orders.size(); ++i) {
@@ -66,8 +71,8 @@ bool PrintCards(const std::vector<std::u16string>& words, int count, RandomSourc
     }
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    if (!WritePdf(pdf, QCoreApplication::translate("CardFiles", "Palabrum cards"), faces))
-        return Fail(pdfPath, QCoreApplication::translate("CardFiles", "the PDF could not be drawn."), error);
+    if (!WritePdf(pdf, CardFiles::tr("Palabrum cards"), faces))
+        return Fail(pdfPath, CardFiles::tr("the PDF could not be drawn."), error);
     return Save(pdfPath, pdf.data(), error);
 }
 
@@ -75,7 +80,7 @@ bool ExportCard(const CPalabrumDoc& doc, const std::filesystem::path& path, QStr
     const QString name = ToQString(DisplayName(path.filename()));
     const bool png = name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
     const bool pdf = name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
-    if (!png && !pdf) return Fail(path, QCoreApplication::translate("CardFiles", "the name must end in .png or .pdf."), error);
+    if (!png && !pdf) return Fail(path, CardFiles::tr("the name must end in .png or .pdf."), error);
 
     const CardFace face = FaceOfGame(doc);
     QBuffer file;
@@ -89,9 +94,9 @@ bool ExportCard(const CPalabrumDoc& doc, const std::filesystem::path& path, QStr
         }
         drawn = image.save(&file, "PNG");
     } else {
-        drawn = WritePdf(file, QCoreApplication::translate("CardFiles", "Palabrum board"), {face});
+        drawn = WritePdf(file, CardFiles::tr("Palabrum board"), {face});
     }
-    if (!drawn) return Fail(path, QCoreApplication::translate("CardFiles", "the card could not be drawn."), error);
+    if (!drawn) return Fail(path, CardFiles::tr("the card could not be drawn."), error);
     return Save(path, file.data(), error);
 }
 
