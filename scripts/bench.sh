@@ -16,7 +16,7 @@ runs=${1:-30}
 repetitions=${BENCH_REPETITIONS:-5}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "usage: scripts/bench.sh [N]" >&2; exit 2; }
 for tool in cmake /usr/bin/time Xvfb; do
-    command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/install-deps.sh" >&2; exit 1; }
+    command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/install-deps.sh --tests" >&2; exit 1; }
 done
 
 cmake --preset release >/dev/null

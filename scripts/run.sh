@@ -6,14 +6,19 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake --preset release >/dev/null
-cmake --build --preset release --target palabrum
+program=build/game/shell/palabrum
+if [ ! -x "$program" ]; then
+    echo "Building Palabrum (about 2 minutes the first time on two cores)..."
+fi
+cmake --preset game >/dev/null
+cmake --build --preset game >/dev/null
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     shot=build/palabrum-screenshot.png
-    echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set)."
-    echo "Writing a screenshot of the game to $shot instead."
-    QT_QPA_PLATFORM=offscreen build/release/shell/palabrum --screenshot "$shot" "$@"
+    echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set): writing a screenshot instead."
+    "$program" --screenshot "$shot" "$@"
+    echo "The program: $program; its screenshot: $shot"
     exit
 fi
-exec build/release/shell/palabrum "$@"
+echo "The program: $program"
+exec "$program" "$@"

@@ -5,7 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh --tests
+if [ ! -d build/debug ]; then
+    echo "Building and testing three times over: debug, fuzzing, sanitizers (10 to 15 minutes the first time)..."
+fi
 
 cmake --preset debug
 cmake --build --preset debug
@@ -16,3 +19,4 @@ scripts/fuzz.sh
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+echo "All tests passed. Test logs: build/debug/Testing/Temporary/LastTest.log and build/asan/Testing/Temporary/LastTest.log"

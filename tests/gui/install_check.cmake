@@ -6,10 +6,11 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREF
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "install failed: ${result}")
 endif()
-set(id io.github.palabrum.Palabrum)
-foreach(file bin/palabrum share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
-             share/icons/hicolor/scalable/apps/palabrum.svg share/icons/hicolor/16x16/apps/palabrum.png
-             share/icons/hicolor/48x48/apps/palabrum.png share/icons/hicolor/256x256/apps/palabrum.png
+set(id io.github.palabrum.palabrum)
+foreach(file bin/palabrum share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml share/man/man6/palabrum.6
+             share/mime/packages/${id}.xml share/doc/palabrum/copyright share/palabrum/Palabrum.de.htm
+             share/icons/hicolor/scalable/apps/${id}.svg share/icons/hicolor/16x16/apps/${id}.png
+             share/icons/hicolor/48x48/apps/${id}.png share/icons/hicolor/256x256/apps/${id}.png
              share/palabrum/Palabrum.htm)
     if(NOT EXISTS "${PREFIX}/${file}")
         message(FATAL_ERROR "not installed: ${file}")
