@@ -14,7 +14,7 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 export LC_ALL=C.UTF-8 TZ=UTC
 umask 022
 
-build=$source/build/package
+build=${PALABRUM_PACKAGE_DIR:-$source/build/package}
 rm -rf "$build"
 mkdir -p "$build"
 # The hardening flags (fortify, stack protector, relro, bind now), and the

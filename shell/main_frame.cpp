@@ -187,16 +187,21 @@ void CMainFrame::UpdateRecentMenu() {
 
 // Through the same path as a game named on the command line: all or nothing, after asking.
 void CMainFrame::OnOpenGame() {
-    const auto file = m_doc.Port().ChooseFileToOpen({{tr("Palabrum games (*.dat)").toStdU16String(), u"*.dat"},
-                                                     {tr("All files (*)").toStdU16String(), u"*"}});
+    // Games were saved as .dat before they had a type of their own.
+    const auto file = m_doc.Port().ChooseFileToOpen(
+        {{tr("Palabrum games (*.palabrum *.dat)").toStdU16String(), u"*.palabrum *.dat"},
+         {tr("All files (*)").toStdU16String(), u"*"}});
     if (file) emit openFileRequested(*file);
 }
 
 void CMainFrame::OnSave() {
-    const auto file = m_doc.Port().ChooseFileToSave(tr("Save Game").toStdU16String(), u"",
-                                                    {{tr("Palabrum games (*.dat)").toStdU16String(), u"*.dat"},
-                                                     {tr("All files (*)").toStdU16String(), u"*"}});
+    auto file = m_doc.Port().ChooseFileToSave(tr("Save Game").toStdU16String(),
+                                              tr("Meeting.palabrum").toStdU16String(),
+                                              {{tr("Palabrum games (*.palabrum)").toStdU16String(), u"*.palabrum"},
+                                               {tr("All files (*)").toStdU16String(), u"*"}});
     if (!file) return;
+    // The ending is what lets a file manager know the file and open it here.
+    if (!file->has_extension()) file->replace_extension(".palabrum");
     if (!m_doc.SaveDocumentFile(*file)) {
         m_doc.ShowError(tr("Error saving %1").arg(ToQString(DisplayName(*file))).toStdU16String(),
                         tr("Can't Save Game").toStdU16String(), false);

@@ -377,10 +377,6 @@ palabrum --screenshot PNG schreibt das Fenster stattdessen in ein Bild.</transla
         <translation>Befehle</translation>
     </message>
     <message>
-        <source>Palabrum games (*.dat)</source>
-        <translation>Palabrum-Spiele (*.dat)</translation>
-    </message>
-    <message>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
@@ -431,6 +427,18 @@ palabrum --screenshot PNG schreibt das Fenster stattdessen in ein Bild.</transla
     <message>
         <source>Can&apos;t Export Card</source>
         <translation>Karte nicht exportiert</translation>
+    </message>
+    <message>
+        <source>Palabrum games (*.palabrum *.dat)</source>
+        <translation>Palabrum-Spiele (*.palabrum *.dat)</translation>
+    </message>
+    <message>
+        <source>Meeting.palabrum</source>
+        <translation>Besprechung.palabrum</translation>
+    </message>
+    <message>
+        <source>Palabrum games (*.palabrum)</source>
+        <translation>Palabrum-Spiele (*.palabrum)</translation>
     </message>
 </context>
 <context>

@@ -377,10 +377,6 @@ palabrum --screenshot PNG escribe la ventana en una imagen en su lugar.</transla
         <translation>Comandos</translation>
     </message>
     <message>
-        <source>Palabrum games (*.dat)</source>
-        <translation>Partidas de Palabrum (*.dat)</translation>
-    </message>
-    <message>
         <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
@@ -431,6 +427,18 @@ palabrum --screenshot PNG escribe la ventana en una imagen en su lugar.</transla
     <message>
         <source>Can&apos;t Export Card</source>
         <translation>No se puede exportar el cartón</translation>
+    </message>
+    <message>
+        <source>Palabrum games (*.palabrum *.dat)</source>
+        <translation>Partidas de Palabrum (*.palabrum *.dat)</translation>
+    </message>
+    <message>
+        <source>Meeting.palabrum</source>
+        <translation>Reunión.palabrum</translation>
+    </message>
+    <message>
+        <source>Palabrum games (*.palabrum)</source>
+        <translation>Partidas de Palabrum (*.palabrum)</translation>
     </message>
 </context>
 <context>

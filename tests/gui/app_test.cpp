@@ -82,8 +82,8 @@ TEST_F(App, GamesOpenFromTheCommandLineAndTheRecentListWhenThePlayerAgrees) {
     for (auto command : {"&Print Cards...", "&Export Card...", "&Save...", "&Save...", "&Save...", "&Export Card..."})
         p.Find(command)->trigger();
     EXPECT_EQ(std::tuple(p.port.askedNumber, QImage(card.c_str()).isNull(), p.port.dialogs.at(1).at(0).pattern),
-              std::tuple(std::tuple(10, 1, 99), false, u"*.dat"));
-    const ShownBox notSaved{ShownBox::kError, u"Error saving " + blocked.u16string(), u"Can't Save Game"};
+              std::tuple(std::tuple(10, 1, 99), false, u"*.palabrum"));
+    const ShownBox notSaved{ShownBox::kError, u"Error saving " + blocked.u16string() + u".palabrum", u"Can't Save Game"};
     EXPECT_EQ(p.port.boxes, (std::vector{question, notSaved, ShownBox{ShownBox::kError, p.port.boxes.at(2).text,
                                                                       u"Can't Export Card"}}));
     EXPECT_EQ(p.Frame().RecentFiles(), (std::vector{saved, game}));
@@ -96,7 +96,7 @@ TEST_F(App, GamesOpenFromTheCommandLineAndTheRecentListWhenThePlayerAgrees) {
     p.port.filePicks = {saved};
     p.Find("&Open Game...")->trigger();
     EXPECT_EQ(std::tuple(p.Mark(3), p.Frame().RecentFiles(), p.port.dialogs.back().at(0).pattern, p.port.boxes.size()),
-              std::tuple(1, std::vector{saved, game}, u"*.dat", 5u));
+              std::tuple(1, std::vector{saved, game}, u"*.palabrum *.dat", 5u));
 }
 
 // Help opens beside the game at its anchor, from the installed copy when there is one.
