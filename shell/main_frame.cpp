@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QSettings>
 #include <QToolBar>
@@ -16,6 +17,7 @@
 #include "shell/help_viewer.h"
 #include "shell/native_path.h"
 #include "views/card_files.h"
+#include "views/card_sheets.h"
 #include "views/form_view.h"
 #include "views/qt_text.h"
 
@@ -31,7 +33,10 @@ constexpr int kSaveCommand = 57603;
 constexpr int kExitCommand = 57665;
 }  // namespace
 
-CMainFrame::CMainFrame(CPalabrumDoc& doc, CPalabrumView* view) : m_doc(doc), m_view(view) {
+CMainFrame::CMainFrame(CPalabrumDoc& doc, CPalabrumView* view)
+    : m_doc(doc), m_view(view), m_printDialog([this](QPrinter& printer, CardRun& run) {
+          return AskToPrintCards(this, printer, run);
+      }) {
     setWindowTitle(QStringLiteral("Palabrum"));  // never the document's title
     // Bitmaps, so no SVG plugin is needed; the large sizes come from the
     // installed icon theme, and would only slow the start.
@@ -81,6 +86,7 @@ void CMainFrame::BuildMenusAndToolbar() {
     connect(save, &QAction::triggered, this, &CMainFrame::OnSave);
     file->addSeparator();
     connect(file->addAction(tr("&Print Cards...")), &QAction::triggered, this, &CMainFrame::OnPrintCards);
+    connect(file->addAction(tr("Save Cards as P&DF...")), &QAction::triggered, this, &CMainFrame::OnSaveCardsAsPdf);
     connect(file->addAction(tr("&Export Card...")), &QAction::triggered, this, &CMainFrame::OnExportCard);
     file->addSeparator();
     m_recentPlaceholder = file->addAction(tr("Recent File"));
@@ -210,9 +216,29 @@ void CMainFrame::OnSave() {
     AddRecentFile(*file);
 }
 
+// To a printer through the desktop's print dialog; the cards are fresh deals of the current words,
+// and the game itself is untouched.
 void CMainFrame::OnPrintCards() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(PaperOfLocale());
+    printer.setDocName(tr("Palabrum cards"));
+    CardRun run = m_lastRun;
+    if (!m_printDialog(printer, run)) return;
+    m_lastRun = run;
     PlatformPort& port = m_doc.Port();
-    const std::u16string caption = tr("Print Cards").toStdU16String();
+    QString why;
+    const std::vector<CardFace> faces =
+        DealCardFaces(m_doc.GetBoard().Words(), run.count, [&port] { return port.Random(); }, &why);
+    if (why.isEmpty() && !PaintCardSheets(printer, faces, run.perSheet)) why = tr("the printer could not be used.");
+    if (!why.isEmpty()) {
+        m_doc.ShowError(tr("Could not print the cards: %1").arg(why).toStdU16String(),
+                        tr("Can't Print Cards").toStdU16String(), false);
+    }
+}
+
+void CMainFrame::OnSaveCardsAsPdf() {
+    PlatformPort& port = m_doc.Port();
+    const std::u16string caption = tr("Save Cards as PDF").toStdU16String();
     const auto count = port.AskNumber(caption, tr("How many cards (1 to 99)?").toStdU16String(), 10, 1, kMaxCards);
     if (!count) return;
     const auto file = port.ChooseFileToSave(caption, tr("Palabrum cards.pdf").toStdU16String(),

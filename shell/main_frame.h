@@ -3,9 +3,11 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <filesystem>
 #include <vector>
 
+#include "shell/card_print_dialog.h"
 #include "shell/help_viewer.h"
 
 class QAction;
@@ -44,6 +46,11 @@ public:
     // The last session's size, place and state, unless `fresh` or there is none: then the first window's.
     void RestoreOrPlace(bool fresh);
 
+    // What Print Cards asks through: the desktop's print dialog, or a test's stand-in that sets up
+    // the printer itself.
+    using PrintDialog = std::function<bool(QPrinter& printer, CardRun& run)>;
+    void SetPrintDialog(PrintDialog dialog) { m_printDialog = std::move(dialog); }
+
 signals:
     void openFileRequested(const std::filesystem::path& path);
     void aboutRequested();
@@ -58,6 +65,7 @@ private:
     void OnOpenGame();
     void OnSave();
     void OnPrintCards();
+    void OnSaveCardsAsPdf();
     void OnExportCard();
 
     CPalabrumDoc& m_doc;
@@ -67,6 +75,8 @@ private:
     QList<QAction*> m_recentActions;
     QPointer<HelpViewer> m_help;
     bool m_saveOnClose = true;
+    PrintDialog m_printDialog;
+    CardRun m_lastRun;  // the next print dialog starts from the last run's settings
 };
 
 }  // namespace palabrum

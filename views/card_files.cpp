@@ -13,6 +13,7 @@
 #include "model/file_io.h"
 #include "model/file_name.h"
 #include "views/card_painter.h"
+#include "views/card_sheets.h"
 #include "views/qt_text.h"
 
 namespace palabrum {
@@ -35,40 +36,22 @@ bool Save(const std::filesystem::path& path, const QByteArray& drawn, QString* e
     return Fail(path, QString::fromLocal8Bit(std::strerror(errno)) + QLatin1Char('.'), error);
 }
 
-// One card to an A4 page each, into `device`.
+// One card to a page each, on the locale's paper, into `device`.
 bool WritePdf(QIODevice& device, const QString& title, const std::vector<CardFace>& faces) {
     QPdfWriter writer(&device);
     writer.setCreator(QStringLiteral("Palabrum"));
     writer.setTitle(title);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    const CardLayout layout = LayOutCard(QSizeF(writer.width(), writer.height()));
-    for (std::size_t i = 0; i < faces.size(); ++i) {
-        if (i > 0 && !writer.newPage()) return false;
-        PaintCard(painter, layout, faces[i]);
-    }
-    return painter.end();
+    writer.setPageLayout(QPageLayout(PaperOfLocale(), QPageLayout::Portrait, QMarginsF()));
+    return PaintCardSheets(writer, faces, 1);
 }
 
 }  // namespace
 
 bool PrintCards(const std::vector<std::u16string>& words, int count, RandomSource random,
                 const std::filesystem::path& pdfPath, QString* error) {
-    if (count < 1 || count > kMaxCards)
-        return Fail(pdfPath, CardFiles::tr("a print run is 1 to %1 cards, not %2.").arg(kMaxCards).arg(count), error);
-    if (words.size() != static_cast<std::size_t>(kSquares))
-        return Fail(pdfPath, CardFiles::tr("a card needs 25 words, not %1.").arg(words.size()), error);
-    if (!random) return Fail(pdfPath, CardFiles::tr("there is no random source to deal with."), error);
-    const std::vector<WordOrder> orders = DealCards(count, random);
-    if (orders.size() != static_cast<std::size_t>(count))
-        return Fail(pdfPath, CardFiles::tr("the random source keeps repeating the same deals."), error);
-
-    std::vector<CardFace> faces(orders.size());
-    for (std::size_t i = 0; i < orders.size(); ++i) {
-        for (int s = 0; s < kSquares; ++s)
-            faces[i].words[s] = ToQString(words[static_cast<std::size_t>(orders[i][s])]);
-    }
+    QString why;
+    const std::vector<CardFace> faces = DealCardFaces(words, count, random, &why);
+    if (faces.empty()) return Fail(pdfPath, why, error);
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     if (!WritePdf(pdf, CardFiles::tr("Palabrum cards"), faces))

@@ -138,22 +138,6 @@ Die Datei fehlt, ist nicht lesbar oder kein gespeichertes Palabrum-Spiel.</trans
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>a print run is 1 to %1 cards, not %2.</source>
-        <translation>ein Druckauftrag umfasst 1 bis %1 Karten, nicht %2.</translation>
-    </message>
-    <message>
-        <source>a card needs 25 words, not %1.</source>
-        <translation>eine Karte braucht 25 Wörter, nicht %1.</translation>
-    </message>
-    <message>
-        <source>there is no random source to deal with.</source>
-        <translation>es gibt keine Zufallsquelle zum Verteilen.</translation>
-    </message>
-    <message>
-        <source>the random source keeps repeating the same deals.</source>
-        <translation>die Zufallsquelle wiederholt immer wieder dieselben Verteilungen.</translation>
-    </message>
-    <message>
         <source>Palabrum cards</source>
         <translation>Palabrum-Karten</translation>
     </message>
@@ -172,6 +156,44 @@ Die Datei fehlt, ist nicht lesbar oder kein gespeichertes Palabrum-Spiel.</trans
     <message>
         <source>the card could not be drawn.</source>
         <translation>die Karte konnte nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrintDialog</name>
+    <message>
+        <source>Print Cards</source>
+        <translation>Karten drucken</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>&amp;Number of cards:</source>
+        <translation>&amp;Anzahl der Karten:</translation>
+    </message>
+    <message>
+        <source>Cards per &amp;sheet:</source>
+        <translation>Karten pro &amp;Blatt:</translation>
+    </message>
+</context>
+<context>
+    <name>CardSheets</name>
+    <message>
+        <source>a print run is 1 to %1 cards, not %2.</source>
+        <translation>ein Druckauftrag umfasst 1 bis %1 Karten, nicht %2.</translation>
+    </message>
+    <message>
+        <source>a card needs 25 words, not %1.</source>
+        <translation>eine Karte braucht 25 Wörter, nicht %1.</translation>
+    </message>
+    <message>
+        <source>there is no random source to deal with.</source>
+        <translation>es gibt keine Zufallsquelle zum Verteilen.</translation>
+    </message>
+    <message>
+        <source>the random source keeps repeating the same deals.</source>
+        <translation>die Zufallsquelle wiederholt immer wieder dieselben Verteilungen.</translation>
     </message>
 </context>
 <context>
@@ -393,10 +415,6 @@ palabrum --screenshot PNG schreibt das Fenster stattdessen in ein Bild.</transla
         <translation>Spiel nicht gespeichert</translation>
     </message>
     <message>
-        <source>Print Cards</source>
-        <translation>Karten drucken</translation>
-    </message>
-    <message>
         <source>How many cards (1 to 99)?</source>
         <translation>Wie viele Karten (1 bis 99)?</translation>
     </message>
@@ -439,6 +457,26 @@ palabrum --screenshot PNG schreibt das Fenster stattdessen in ein Bild.</transla
     <message>
         <source>Palabrum games (*.palabrum)</source>
         <translation>Palabrum-Spiele (*.palabrum)</translation>
+    </message>
+    <message>
+        <source>Save Cards as P&amp;DF...</source>
+        <translation>Karten als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Palabrum cards</source>
+        <translation>Palabrum-Karten</translation>
+    </message>
+    <message>
+        <source>the printer could not be used.</source>
+        <translation>der Drucker ließ sich nicht verwenden.</translation>
+    </message>
+    <message>
+        <source>Could not print the cards: %1</source>
+        <translation>Die Karten konnten nicht gedruckt werden: %1</translation>
+    </message>
+    <message>
+        <source>Save Cards as PDF</source>
+        <translation>Karten als PDF speichern</translation>
     </message>
 </context>
 <context>

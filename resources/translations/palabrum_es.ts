@@ -138,22 +138,6 @@ El archivo no existe, no se puede leer o no es una partida guardada de Palabrum.
         <translation>No se pudo escribir %1: %2</translation>
     </message>
     <message>
-        <source>a print run is 1 to %1 cards, not %2.</source>
-        <translation>una tirada es de 1 a %1 cartones, no de %2.</translation>
-    </message>
-    <message>
-        <source>a card needs 25 words, not %1.</source>
-        <translation>un cartón necesita 25 palabras, no %1.</translation>
-    </message>
-    <message>
-        <source>there is no random source to deal with.</source>
-        <translation>no hay ninguna fuente aleatoria con la que repartir.</translation>
-    </message>
-    <message>
-        <source>the random source keeps repeating the same deals.</source>
-        <translation>la fuente aleatoria repite una y otra vez los mismos repartos.</translation>
-    </message>
-    <message>
         <source>Palabrum cards</source>
         <translation>Cartones de Palabrum</translation>
     </message>
@@ -172,6 +156,44 @@ El archivo no existe, no se puede leer o no es una partida guardada de Palabrum.
     <message>
         <source>the card could not be drawn.</source>
         <translation>no se pudo dibujar el cartón.</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrintDialog</name>
+    <message>
+        <source>Print Cards</source>
+        <translation>Imprimir cartones</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartones</translation>
+    </message>
+    <message>
+        <source>&amp;Number of cards:</source>
+        <translation>&amp;Número de cartones:</translation>
+    </message>
+    <message>
+        <source>Cards per &amp;sheet:</source>
+        <translation>Cartones por &amp;hoja:</translation>
+    </message>
+</context>
+<context>
+    <name>CardSheets</name>
+    <message>
+        <source>a print run is 1 to %1 cards, not %2.</source>
+        <translation>una tirada es de 1 a %1 cartones, no de %2.</translation>
+    </message>
+    <message>
+        <source>a card needs 25 words, not %1.</source>
+        <translation>un cartón necesita 25 palabras, no %1.</translation>
+    </message>
+    <message>
+        <source>there is no random source to deal with.</source>
+        <translation>no hay ninguna fuente aleatoria con la que repartir.</translation>
+    </message>
+    <message>
+        <source>the random source keeps repeating the same deals.</source>
+        <translation>la fuente aleatoria repite una y otra vez los mismos repartos.</translation>
     </message>
 </context>
 <context>
@@ -393,10 +415,6 @@ palabrum --screenshot PNG escribe la ventana en una imagen en su lugar.</transla
         <translation>No se puede guardar la partida</translation>
     </message>
     <message>
-        <source>Print Cards</source>
-        <translation>Imprimir cartones</translation>
-    </message>
-    <message>
         <source>How many cards (1 to 99)?</source>
         <translation>¿Cuántos cartones (de 1 a 99)?</translation>
     </message>
@@ -439,6 +457,26 @@ palabrum --screenshot PNG escribe la ventana en una imagen en su lugar.</transla
     <message>
         <source>Palabrum games (*.palabrum)</source>
         <translation>Partidas de Palabrum (*.palabrum)</translation>
+    </message>
+    <message>
+        <source>Save Cards as P&amp;DF...</source>
+        <translation>Guardar cartones como &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Palabrum cards</source>
+        <translation>Cartones de Palabrum</translation>
+    </message>
+    <message>
+        <source>the printer could not be used.</source>
+        <translation>no se pudo usar la impresora.</translation>
+    </message>
+    <message>
+        <source>Could not print the cards: %1</source>
+        <translation>No se pudieron imprimir los cartones: %1</translation>
+    </message>
+    <message>
+        <source>Save Cards as PDF</source>
+        <translation>Guardar cartones como PDF</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -78,8 +79,8 @@ TEST_F(App, GamesOpenFromTheCommandLineAndTheRecentListWhenThePlayerAgrees) {
     EXPECT_EQ(Program(state(), game, {false}).Mark(4), 1);  // declined
     Program p(state(), game, {true});
     EXPECT_EQ(std::tuple(p.port.boxes, p.Mark(3), p.Mark(4)), std::tuple(std::vector{question}, 1, 0));
-    p.port.filePicks = {card, std::nullopt, blocked, saved, blocked};  // none for Print Cards: its number is cancelled
-    for (auto command : {"&Print Cards...", "&Export Card...", "&Save...", "&Save...", "&Save...", "&Export Card..."})
+    p.port.filePicks = {card, std::nullopt, blocked, saved, blocked};  // none for the PDF of cards: no number given
+    for (auto command : {"Save Cards as P&DF...", "&Export Card...", "&Save...", "&Save...", "&Save...", "&Export Card..."})
         p.Find(command)->trigger();
     EXPECT_EQ(std::tuple(p.port.askedNumber, QImage(card.c_str()).isNull(), p.port.dialogs.at(1).at(0).pattern),
               std::tuple(std::tuple(10, 1, 99), false, u"*.palabrum"));
@@ -99,6 +100,29 @@ TEST_F(App, GamesOpenFromTheCommandLineAndTheRecentListWhenThePlayerAgrees) {
               std::tuple(1, std::vector{saved, game}, u"*.palabrum *.dat", 5u));
 }
 
+// Print Cards goes through the desktop's print dialog to a real printer (here Qt's PDF printer): 1, 2 or 4 fresh
+// cards a sheet on the locale's paper (Letter in the United States and Mexico, A4 in Germany and Spain).
+TEST_F(App, PrintCardsFillsSheetsOfTheLocalesPaper) {
+    Program p(state());
+    for (const auto& [count, perSheet, locale, pages, paper] :
+         {std::tuple(5, 1, "de_DE", 5, "595.000000 842.000000"), {5, 2, "en_US", 3, "612.000000 792.000000"},
+          {5, 4, "es_MX", 2, "612.000000 792.000000"}, {1, 4, "es_ES", 1, "595.000000 842.000000"}}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        const fs::path pdf = dir.File(std::string(locale) + ".pdf");
+        p.Frame().SetPrintDialog([&, count = count, perSheet = perSheet](QPrinter& printer, CardRun& run) {
+            printer.setOutputFileName(QString::fromStdString(pdf.string()));  // Qt's own PDF printer
+            run = {count, perSheet};
+            return true;
+        });
+        p.Find("&Print Cards...")->trigger();
+        const std::string text = testing::ReadFile(pdf);
+        const std::size_t box = text.find("/MediaBox [0 0 ") + 15;
+        EXPECT_EQ(std::pair(testing::PdfPages(text), text.substr(box, text.find(']', box) - box)),
+                  std::pair(qsizetype{pages}, std::string(paper))) << locale;
+    }
+    QLocale::setDefault(QLocale::system());
+}
+
 // Help opens beside the game at its anchor, from the installed copy when there is one.
 TEST_F(App, MenusToolbarAndHelpCarryTheirCommands) {
     Program p(state());
@@ -113,7 +137,7 @@ TEST_F(App, MenusToolbarAndHelpCarryTheirCommands) {
     for (QAction* button : p.Frame().findChild<QToolBar*>()->actions()) seen << button->text();  // "": a separator
     EXPECT_EQ(seen, (QStringList{"Palabrum", "&File", "&New\tCtrl+N", "&Open Game...\tCtrl+Shift+O",
                                  "&Load Custom List...\tCtrl+O", "&Load Default List...\tCtrl+D", "&Save...\tCtrl+S",
-                                 "&Print Cards...", "&Export Card...", "Recent File", "E&xit\tCtrl+Q", "&View",
+                                 "&Print Cards...", "Save Cards as P&DF...", "&Export Card...", "Recent File", "E&xit\tCtrl+Q", "&View",
                                  "&Words on Board", "&Tools", "&Options...", "&Help", "&Help Topics\tF1; Help",
                                  "&About Palabrum...", "", "&New", "&About Palabrum...", "", "&Help Topics"}));
     QAction* words = p.Find("&Words on Board");  // on at first; a setting of the desktop's, kept for the next start

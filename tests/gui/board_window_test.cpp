@@ -228,12 +228,6 @@ TEST(BoardWords, StayInTheirSquaresReadInAnyPaletteFlashAndGoWithTheSwitch) {
     EXPECT_EQ(board.Words().font.pixelSize(), 9);
 }
 
-// The writer keeps object dictionaries in plain text: each "/Type /Page" but "/Type /Pages" is a page.
-qsizetype PdfPages(const std::filesystem::path& file) {
-    const QByteArray pdf = QByteArray::fromStdString(testing::ReadFile(file));
-    return pdf.count("/Type /Page") - pdf.count("/Type /Pages");
-}
-
 QString Refusal(const std::filesystem::path& file, const QString& why) {
     return why.isEmpty() ? QString() : "Could not write " + QString::fromStdString(file) + ": " + why;
 }
@@ -257,7 +251,7 @@ TEST(Cards, APrintRunDealsDifferentCardsOnePageEachOrLeavesTheFileAlone) {
           Case{all, 2, twiceThenReversed, "cards.pdf", ""}, Case{all, 99, std::minstd_rand(11), "cards.pdf", ""}}) {
         QString error;
         EXPECT_EQ(PrintCards(c.words, c.count, c.random, dir.File(c.file), &error), c.why.isEmpty()) << c.count;
-        EXPECT_EQ(std::tuple(error, PdfPages(dir.File("cards.pdf"))),
+        EXPECT_EQ(std::tuple(error, testing::PdfPages(testing::ReadFile(dir.File("cards.pdf")))),
                   std::tuple(Refusal(dir.File(c.file), c.why), c.why.isEmpty() ? c.count : 0));
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
     }
@@ -331,7 +325,7 @@ TEST(Cards, TheExportedBoardShowsMarksInColoursThatStandApartAndFramesTheBingoLi
         EXPECT_EQ(ExportCard(g.doc, g.dir.File(name), &error), why.isEmpty()) << name;
         EXPECT_EQ(error, Refusal(g.dir.File(name), why));
     }
-    EXPECT_EQ(std::pair(PdfPages(g.dir.File("BOARD.PDF")), testing::ReadFile(g.dir.File("kept.png"))),
+    EXPECT_EQ(std::pair(testing::PdfPages(testing::ReadFile(g.dir.File("BOARD.PDF"))), testing::ReadFile(g.dir.File("kept.png"))),
               std::pair(qsizetype{1}, std::string("read-only")));
 }
 

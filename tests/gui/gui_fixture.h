@@ -40,4 +40,10 @@ inline QImage Render(QWidget& widget) {
     return image;
 }
 
+// Qt's PDF writer keeps object dictionaries in plain text: each "/Type /Page" but "/Type /Pages" is a page.
+inline qsizetype PdfPages(const std::string& pdf) {
+    const QByteArray bytes = QByteArray::fromStdString(pdf);
+    return bytes.count("/Type /Page") - bytes.count("/Type /Pages");
+}
+
 }  // namespace palabrum::testing
