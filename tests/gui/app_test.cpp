@@ -168,6 +168,8 @@ TEST_F(App, MenusToolbarAndHelpCarryTheirCommands) {
     const fs::path installed = dir.Write("share/palabrum/Palabrum.htm", "<p>installed</p>");
     EXPECT_EQ(HelpFileUrl(QString::fromStdString(dir.File("share").string())),  // any folder beside share/ for bin/
               QUrl(QString::fromStdString("file://" + installed.string() + "#start_topic")));
+    EXPECT_EQ(HelpFileUrl(QString::fromStdString(dir.File("share").string()), QLocale("de_DE")),  // language first
+              QUrl("qrc:/help/Palabrum.de.htm#start_topic"));
 }
 
 // The first window keeps the 480 by 600 shape inside any screen's available area (1024 by 768 and 1920 by 1080

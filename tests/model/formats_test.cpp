@@ -82,14 +82,14 @@ TEST(FileNames, SurviveUtf16AndAreFoundAgainFromWhatIsShown) {
 // UTF-8 deals as ASCII does, with or without its mark, 240 characters (not bytes) a line; what is no UTF-8 (overlong,
 // a surrogate, Latin-1, UTF-16) or holds a control character but tab is no text.
 TEST(WordList, ReadsUtf8ByCharacters) {
-    const std::u16string e240(240, u'\u00E9'), notText = u"l.txt is not a text file";
-    std::string e241;  // 241 times "é", two bytes each
-    for (int i = 0; i < 241; ++i) e241 += "\xC3\xA9";
+    std::u16string e240, notText = u"l.txt is not a text file";
+    std::string e241;  // 241 emoji, four bytes and two UTF-16 units each
+    for (int i = 0; i < 241; ++i) e241 += "\xF0\x9F\x98\x80", e240 += i < 240 ? u"\U0001F600" : u"";
     struct Case { std::string first; std::u16string word, error; };
     for (const Case& c :
          {Case{"r\xC3\xA9union", u"r\u00E9union"}, Case{"\xEF\xBB\xBF\xE4\xBC\x9A\xE8\xAE\xAE", u"\u4F1A\u8BAE"},
-          Case{"\xF0\x9F\x98\x80\ta\x7F", u"\U0001F600 a\x7F"}, Case{e241.substr(2), e240},
-          Case{e241, u"", u"Line too long: " + e240 + u"\u00E9"}, Case{"a\xC0\xAF", u"", notText},
+          Case{"\xF0\x9F\x98\x80\ta\x7F", u"\U0001F600 a\x7F"}, Case{e241.substr(4), e240},
+          Case{e241, u"", u"Line too long: " + e240 + u"\U0001F600"}, Case{"a\xC0\xAF", u"", notText},
           Case{"\xED\xA0\x80", u"", notText}, Case{"caf\xE9", u"", notText}, Case{"\xC2\x85", u"", notText},
           Case{"\xFF\xFEw", u"", notText}, Case{"\xEF\xBB", u"", notText}}) {
         const std::string text = c.first + "\n" + testing::NumberedLines(24);

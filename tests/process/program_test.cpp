@@ -77,9 +77,13 @@ TEST(Program, AnswersItsCommandLineAndEndsEveryScreenshotRunWithItsPicture) {
           Case{{shot, "--style=fusion", "-reverse", "@caf\xE9.dat"}, 0, "", "", nullptr, "bingo_row.dat"},
           Case{{shot, "@notagame.dat"}, 0, "", "palabrum: Open Failed: Could not open C:\\pictures\\boss.bmp\n",
                "options_all_set.dat", "hello"},
-          Case{{shot, "@fifo"}, 0, "", "palabrum: File Open Error: Could not open the game ", "fifo", "fifo"}}) {
+          Case{{shot, "@fifo"}, 0, "", "palabrum: File Open Error: Could not open the game ", "fifo", "fifo"},
+          Case{{"LANG=de_DE.UTF-8", "--bogus"}, 2, "", "palabrum: unbekannte Option '--bogus'\nMehr dazu mit"}}) {
         Home home;
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"}) ::unsetenv(name);
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "LANGUAGE", "LC_ALL"})
+            ::unsetenv(name);
+        ::setenv("LANG", c.args.empty() || !c.args[0].starts_with("LANG=") ? "C.UTF-8" : c.args[0].c_str() + 5, 1);
+        if (!c.args.empty() && c.args[0].starts_with("LANG=")) c.args.erase(c.args.begin());
         if (c.state) home.Place("data/Palabrum/Palabrum/Palabrum.dat", c.state);
         if (c.game) home.Place(c.args.back().substr(1), c.game);
         for (std::string& arg : c.args)
