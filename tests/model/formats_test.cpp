@@ -91,7 +91,7 @@ TEST(WordList, ReadsUtf8ByCharacters) {
           Case{"\xF0\x9F\x98\x80\ta\x7F", u"\U0001F600 a\x7F"}, Case{e241.substr(4), e240},
           Case{e241, u"", u"Line too long: " + e240 + u"\U0001F600"}, Case{"a\xC0\xAF", u"", notText},
           Case{"\xED\xA0\x80", u"", notText}, Case{"caf\xE9", u"", notText}, Case{"\xC2\x85", u"", notText},
-          Case{"\xFF\xFEw", u"", notText}, Case{"\xEF\xBB", u"", notText}}) {
+          Case{"\xFF\xFEw", u"", notText}, Case{"\xEF\xBB", u"", notText}, Case{" \x1F", u"", notText}}) {
         const std::string text = c.first + "\n" + testing::NumberedLines(24);
         const WordListRead read = ReadWordList(Bytes(text.begin(), text.end()), u"l.txt");
         EXPECT_EQ(std::pair(read.ok() ? read.words.at(0) : u"", read.error), std::pair(c.word, c.error)) << c.first;
