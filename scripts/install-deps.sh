@@ -9,7 +9,7 @@ set -euo pipefail
 
 packages=(
     # building
-    g++ cmake ninja-build pkgconf qt6-base-dev qt6-l10n-tools
+    g++ cmake ninja-build pkgconf qt6-base-dev qt6-l10n-tools libsodium-dev
     # playing: the window without a desktop (screenshots), a font, the toolkit's own translations
     qt6-qpa-plugins fonts-dejavu-core qt6-translations-l10n
 )
