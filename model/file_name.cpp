@@ -30,28 +30,11 @@ void AppendUtf8(std::string& out, char32_t code) {
     }
 }
 
-std::u16string Decode(std::string_view bytes, bool escape) {
-    std::u16string out;
-    out.reserve(bytes.size());
-    while (!bytes.empty()) {
-        const Utf8Char one = DecodeUtf8(bytes);
-        if (one.length == 0) {
-            out.push_back(escape ? static_cast<char16_t>(kEscapeBase + static_cast<std::uint8_t>(bytes[0]))
-                                 : kReplacement);
-            bytes.remove_prefix(1);
-        } else {
-            AppendUtf16(out, one.code);
-            bytes.remove_prefix(one.length);
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
-std::u16string Utf16FromPath(const std::filesystem::path& path) { return Decode(path.native(), true); }
+std::u16string Utf16FromPath(const std::filesystem::path& path) { return Utf16FromUtf8(path.native(), kEscapeBase); }
 
-std::u16string DisplayName(const std::filesystem::path& path) { return Decode(path.native(), false); }
+std::u16string DisplayName(const std::filesystem::path& path) { return Utf16FromUtf8(path.native()); }
 
 std::filesystem::path PathFromUtf16(std::u16string_view name) {
     std::string out;

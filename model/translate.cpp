@@ -1,7 +1,5 @@
 #include "translate.h"
 
-#include <vector>
-
 #include "utf8.h"
 
 namespace palabrum {
@@ -13,31 +11,21 @@ Translator& Installed() {
     return translator;
 }
 
-std::u16string FromUtf8(std::string_view text) {
-    std::u16string out;
-    while (!text.empty()) {
-        const Utf8Char c = DecodeUtf8(text);
-        AppendUtf16(out, c.length ? c.code : U'\uFFFD');
-        text.remove_prefix(c.length ? c.length : 1);
-    }
-    return out;
-}
-
 }  // namespace
 
 void SetTranslator(Translator translator) { Installed() = std::move(translator); }
 
 std::u16string Tr(const char* context, const char* source) {
     std::u16string text = Installed() ? Installed()(context, source) : std::u16string();
-    return text.empty() ? FromUtf8(source) : text;
+    return text.empty() ? Utf16FromUtf8(source) : text;
 }
 
 std::u16string Arg(std::u16string_view text, std::initializer_list<std::u16string_view> args) {
-    const std::vector<std::u16string_view> values(args);
+    const auto values = args.begin();
     std::u16string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::size_t n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - u'1') : values.size();
-        if (text[i] == u'%' && n < values.size()) {
+        const std::size_t n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - u'1') : args.size();
+        if (text[i] == u'%' && n < args.size()) {
             out += values[n];
             ++i;
         } else {

@@ -42,4 +42,21 @@ void AppendUtf16(std::u16string& out, char32_t code) {
     }
 }
 
+std::u16string Utf16FromUtf8(std::string_view bytes, char16_t escapeBase) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const Utf8Char one = DecodeUtf8(bytes);
+        if (one.length == 0) {
+            out.push_back(escapeBase ? static_cast<char16_t>(escapeBase + static_cast<std::uint8_t>(bytes[0]))
+                                     : u'\uFFFD');
+            bytes.remove_prefix(1);
+        } else {
+            AppendUtf16(out, one.code);
+            bytes.remove_prefix(one.length);
+        }
+    }
+    return out;
+}
+
 }  // namespace palabrum

@@ -21,4 +21,8 @@ Utf8Char DecodeUtf8(std::string_view s);
 // Appends `code` as one UTF-16 unit, or a surrogate pair past U+FFFF.
 void AppendUtf16(std::u16string& out, char32_t code);
 
+// `bytes` as UTF-16; each byte that starts no character becomes U+FFFD, or,
+// with an `escapeBase`, escapeBase + the byte (so that it can be told back).
+std::u16string Utf16FromUtf8(std::string_view bytes, char16_t escapeBase = 0);
+
 }  // namespace palabrum
