@@ -1,5 +1,6 @@
 #include "board.h"
 
+#include <algorithm>
 #include <array>
 #include <numeric>
 #include <set>
@@ -90,6 +91,18 @@ bool Board::CheckBingo() {
     for (int start = 0; start < kSide && !m_bingo; ++start) m_bingo = CheckLine(start, kSide);
     if (!m_bingo) m_bingo = CheckLine(0, kSide + 1) || CheckLine(kSide - 1, kSide - 1);
     return m_bingo != 0;
+}
+
+int Board::MostMarksInALine() const {
+    if (m_words.empty()) return 0;
+    const auto marks = [&](int start, int step) {
+        int count = 0;
+        for (int k = 0; k < kSide; ++k) count += GetMark(start + k * step) != 0;
+        return count;
+    };
+    int most = std::max(marks(0, kSide + 1), marks(kSide - 1, kSide - 1));
+    for (int i = 0; i < kSide; ++i) most = std::max({most, marks(i * kSide, 1), marks(i, kSide)});
+    return most;
 }
 
 void Board::Serialize(Archive& ar) {

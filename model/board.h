@@ -52,6 +52,10 @@ public:
     // records the first complete line.
     bool CheckBingo();
 
+    // The most marked squares in any one row, column or diagonal, 0 to 5: how
+    // near the board is to a bingo.
+    int MostMarksInALine() const;
+
     bool IsStarted() const { return m_started != 0; }
     bool IsBingo() const { return m_bingo != 0; }
     int LineStart() const { return m_lineStart; }

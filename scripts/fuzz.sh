@@ -6,7 +6,8 @@
 # Each target starts from the seeds in fuzz/corpus/NAME, copied into
 # build/fuzz/work/NAME; what the fuzzer finds stays there and carries over to
 # the next run (delete the directory to start afresh). The seeds in the
-# repository change only through fuzz/make_seeds.py, fuzz/make_picture_seeds.py or by hand. A crashing
+# repository change only through fuzz/make_seeds.py, fuzz/make_picture_seeds.py,
+# fuzz/make_meeting_seeds.py or by hand. A crashing
 # input is saved under build/fuzz/crashes/NAME/ and the script exits non-zero.
 set -euo pipefail
 
@@ -14,7 +15,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 seconds=${PALABRUM_FUZZ_SECONDS:-15}
-targets=(state_file word_list picture start_request)
+targets=(state_file word_list picture start_request meeting_message)
 build=build/fuzz
 
 cmake --preset fuzz

@@ -9,7 +9,7 @@ set -euo pipefail
 
 packages=(
     # building
-    g++ cmake ninja-build pkgconf qt6-base-dev qt6-l10n-tools libsodium-dev
+    g++ cmake ninja-build pkgconf qt6-base-dev qt6-l10n-tools libsodium-dev libmosquitto-dev
     # playing: the window without a desktop (screenshots), a font, the toolkit's own translations
     qt6-qpa-plugins fonts-dejavu-core qt6-translations-l10n
 )
@@ -22,6 +22,8 @@ for group in "$@"; do
                 libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev time python3
                 # a virtual display for running the program where there is no screen
                 xvfb xauth
+                # a real message broker for the meeting tests and the load benchmark
+                mosquitto
                 "${packaging[@]}"
             ) ;;
         --packaging) packages+=("${packaging[@]}") ;;
