@@ -17,6 +17,12 @@ Room::Change Room::Apply(const Message& m) {
         case Message::Kind::kPresence: {
             Known& known = m_players[m.sender];
             const bool wasBingo = EntryOf(m.sender, known).bingo.has_value();
+            // A last will is written when the connection starts: it says who
+            // left, not how far they had come.
+            if (m.gone && known.round == m.round) {
+                known.name = m.name, known.gone = true;
+                return Change::kPlayers;
+            }
             known = {m.name, m.round, m.progress, m.gone, m.bingo};
             const bool isBingo = EntryOf(m.sender, known).bingo.has_value();
             return isBingo && !wasBingo ? Change::kBingo : Change::kPlayers;

@@ -220,10 +220,11 @@ TEST(Room, KeepsTheStartersRoundsAndTheBingosInTheOrderTheyHappened) {
     EXPECT_EQ(room.Apply(RoomOf(ana, 2, 3)), Room::Change::kRound);
     EXPECT_TRUE(room.Bingos().empty());
     for (const PlayerEntry& p : room.Players()) EXPECT_EQ(p.progress, 0) << p.name;
-    Message gone = PresenceOf(cy, "Cy", 2, 1, 4);
-    gone.gone = true;
-    room.Apply(gone);
-    EXPECT_TRUE(room.Players().back().gone && room.Players().back().progress == 1);
+    room.Apply(PresenceOf(cy, "Cy", 2, 2, 4));
+    Message will = PresenceOf(cy, "Cy", 2, 0, 5);
+    will.gone = true;
+    room.Apply(will);
+    EXPECT_TRUE(room.Players().back().gone && room.Players().back().progress == 2);
 }
 
 // Progress is the fullest line: rows, columns and both diagonals.
