@@ -86,6 +86,12 @@ bool CPalabrumDoc::ConfirmCancelGame() {
     return m_port.AskYesNo(Tr("CPalabrumDoc", "Cancel current game?"), Tr("CPalabrumDoc", "Cancel game?"));
 }
 
+void CPalabrumDoc::DealAtRandom(const std::vector<std::u16string>& words) {
+    m_board.Deal(words, true, Random());
+    m_title = u"Palabrum!";
+    for (auto* view : m_views) view->OnInitialUpdate();
+}
+
 void CPalabrumDoc::SetMark(int square, int value) {
     m_board.SetMark(square, static_cast<std::uint32_t>(value));
     UpdateAllViews(DocumentChange::Square(square, m_board.GetMark(square) != 0));

@@ -62,6 +62,9 @@ public:
     void StartGame();
     // True when no game is under way, or the player agrees to drop it.
     bool ConfirmCancelGame();
+    // Deals `words` at random squares and shows the views the new game, as a
+    // meeting's every round does (the list needs no checking: it has 25 words).
+    void DealAtRandom(const std::vector<std::u16string>& words);
 
     std::u16string GetWord(int square) const { return m_board.GetWord(square); }
     std::uint16_t GetMark(int square) const { return m_board.GetMark(square); }

@@ -25,4 +25,7 @@ void AppendUtf16(std::u16string& out, char32_t code);
 // with an `escapeBase`, escapeBase + the byte (so that it can be told back).
 std::u16string Utf16FromUtf8(std::string_view bytes, char16_t escapeBase = 0);
 
+// `text` as UTF-8; a lone surrogate becomes U+FFFD.
+std::string Utf8FromUtf16(std::u16string_view text);
+
 }  // namespace palabrum

@@ -1,0 +1,69 @@
+// The thin adapter to the MQTT broker: one libmosquitto client run by a
+// network thread of its own, which connects (again and again, with a fresh
+// last will each time, until told to stop), subscribes to the room, and hands
+// every message it receives to the program's thread through a queued signal.
+// It knows nothing of what the messages say.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+
+#include "meeting/broker_settings.h"
+#include "meeting/outbox.h"
+
+struct mosquitto;
+struct mosquitto_message;
+
+namespace palabrum {
+
+class BrokerLink : public QObject {
+    Q_OBJECT
+public:
+    // Called on the network thread before every connection: the will the
+    // broker is to publish if the connection dies.
+    using WillMaker = std::function<Outgoing()>;
+
+    BrokerLink(BrokerSettings settings, std::string password, std::string subscription, WillMaker will);
+    // Leaves: sends what is queued (a second at most), disconnects cleanly
+    // (so the broker publishes no will) and ends the thread.
+    ~BrokerLink() override;
+
+    void Start();
+    // Queues `message` for the broker; safe from any thread. A message at
+    // least once survives a lost connection only if the caller sends it again.
+    void Publish(const Outgoing& message);
+
+signals:
+    // Connected and subscribed (each time, after every reconnection).
+    void connected();
+    // A connection failed, was refused or dropped; it is tried again.
+    void connectionLost(const QString& reason);
+    void received(const QString& topic, const QByteArray& payload);
+
+private:
+    void Run();
+    void SleepUnlessStopped(int milliseconds);
+    bool HasUnacknowledged();
+    static void OnConnect(mosquitto*, void* self, int code);
+    static void OnMessage(mosquitto*, void* self, const mosquitto_message* message);
+    static void OnPublish(mosquitto*, void* self, int mid);
+
+    const BrokerSettings m_settings;
+    const std::string m_password;
+    const std::string m_subscription;
+    const WillMaker m_will;
+    mosquitto* m_client = nullptr;
+    std::atomic<bool> m_stop{false};
+    std::mutex m_lock;
+    std::set<int> m_unacknowledged;  // at-least-once messages the broker has not acknowledged
+    std::thread m_thread;
+};
+
+}  // namespace palabrum
