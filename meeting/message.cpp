@@ -30,7 +30,7 @@ bool IsGoodBingo(const BingoClaim& bingo) {
 }
 
 bool IsGood(const Message& m) {
-    if (!IsPlainText(m.name, kMaxNameLength)) return false;
+    if (!IsGoodName(m.name)) return false;
     switch (m.kind) {
         case Message::Kind::kRoom: {
             if (m.words.size() != kListSize) return false;
@@ -103,6 +103,8 @@ BingoClaim ReadBingo(Reader& r) {
 }
 
 }  // namespace
+
+bool IsGoodName(std::string_view name) { return IsPlainText(name, kMaxNameLength) && name.find('\t') == name.npos; }
 
 std::vector<std::uint8_t> EncodeMessage(const Message& m) {
     if (!IsGood(m)) return {};

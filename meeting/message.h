@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace palabrum {
@@ -46,6 +47,10 @@ struct Message {
 
     bool operator==(const Message&) const = default;
 };
+
+// Whether `name` may name a player: 1 to 40 characters of UTF-8, none a
+// control character.
+bool IsGoodName(std::string_view name);
 
 // The message's bytes; empty when a field breaks the rules the decoder
 // enforces, so that nothing goes out that others would drop.

@@ -7,6 +7,8 @@
 #include "model/file_name.h"
 #include "model/game_document.h"
 #include "shell/main_frame.h"
+#include "shell/meeting_controller.h"
+#include "shell/meeting_dialogs.h"
 #include "shell/qt_platform_port.h"
 #include "shell/resources.h"
 #include "shell/single_instance.h"
@@ -63,10 +65,18 @@ bool CPalabrumApp::InitInstance(const Options& options) {
                          [this](const std::filesystem::path& path) { OpenFileAfterAsking(path); });
     }
 
+    if (!m_meetingDialogs) {
+        m_qtMeetingDialogs = std::make_unique<QtMeetingDialogs>(m_frame.get());
+        m_meetingDialogs = m_qtMeetingDialogs.get();
+    }
+    m_meeting = std::make_unique<MeetingController>(*m_doc, *m_frame, *m_port, *m_meetingDialogs);
+
     m_frame->RestoreOrPlace(options.unattended);  // a screenshot always shows the first window
     m_frame->show();
     DoFileNew();
     if (!options.file.empty()) OpenFileAfterAsking(options.file);
+    // A restart in a meeting goes back to it (not for a screenshot, whose run is no session).
+    if (!options.unattended) m_meeting->RejoinSaved();
     return true;
 }
 

@@ -12,6 +12,8 @@ namespace palabrum {
 class CMainFrame;
 class CPalabrumDoc;
 class CPalabrumView;
+class MeetingController;
+class MeetingDialogs;
 class PlatformPort;
 class QtPlatformPort;
 class SingleInstance;
@@ -41,6 +43,10 @@ public:
     // The same, once the player agreed to drop a game under way.
     bool OpenFileAfterAsking(const std::filesystem::path& path);
 
+    // The meeting's dialogs come from `dialogs` (a test's script) instead of the desktop; before InitInstance.
+    void SetMeetingDialogs(MeetingDialogs& dialogs) { m_meetingDialogs = &dialogs; }
+    MeetingController* Meeting() const { return m_meeting.get(); }
+
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CPalabrumDoc& Document() const { return *m_doc; }
     CPalabrumView* View() const { return m_view; }
@@ -53,6 +59,9 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<CMainFrame> m_frame;
     CPalabrumView* m_view = nullptr;  // owned by the frame
+    std::unique_ptr<MeetingDialogs> m_qtMeetingDialogs;
+    MeetingDialogs* m_meetingDialogs = nullptr;
+    std::unique_ptr<MeetingController> m_meeting;  // goes first: it leaves the room while the frame still stands
 };
 
 }  // namespace palabrum

@@ -1,0 +1,75 @@
+#include "views/players_panel.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace palabrum {
+
+namespace {
+
+QString Plain(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+QLabel* PlainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+QListWidget* QuietList(QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setWordWrap(true);
+    return list;
+}
+
+}  // namespace
+
+PlayersPanel::PlayersPanel(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    auto* layout = new QVBoxLayout(this);
+    m_room = PlainLabel(QString(), this);
+    m_players = QuietList(this);
+    m_bingoTitle = PlainLabel(tr("Bingos"), this);
+    m_bingos = QuietList(this);
+    layout->addWidget(m_room);
+    layout->addWidget(m_players, 2);
+    layout->addWidget(m_bingoTitle);
+    layout->addWidget(m_bingos, 1);
+    ShowNoMeeting();
+}
+
+QString PlayersPanel::BingoLine(const QString& name, const QStringList& words) {
+    return tr("%1: %2").arg(name, words.join(QStringLiteral(" \u00B7 ")));
+}
+
+void PlayersPanel::ShowRoom(const QString& code, bool online) {
+    m_room->setText(online ? tr("Meeting %1").arg(code) : tr("Meeting %1 (offline: playing on)").arg(code));
+}
+
+void PlayersPanel::ShowPlayers(const std::vector<PlayerEntry>& players, const std::vector<PlayerEntry>& bingos) {
+    m_players->clear();
+    for (const PlayerEntry& player : players) {
+        const QString name = Plain(player.name);
+        QString line = player.bingo ? tr("%1: Bingo!").arg(name) : tr("%1: %2 of 5").arg(name).arg(player.progress);
+        if (player.gone) line = tr("%1 (gone)").arg(line);
+        m_players->addItem(line);
+    }
+    m_bingos->clear();
+    int place = 0;
+    for (const PlayerEntry& bingo : bingos) {
+        QStringList words;
+        for (const std::string& word : bingo.bingo->words) words << Plain(word);
+        m_bingos->addItem(tr("%1. %2").arg(++place).arg(BingoLine(Plain(bingo.name), words)));
+    }
+}
+
+void PlayersPanel::ShowNoMeeting() {
+    m_room->setText(tr("Not in a meeting. Meeting > Start Meeting... opens one; Join Meeting... joins one."));
+    m_players->clear();
+    m_bingos->clear();
+}
+
+}  // namespace palabrum
