@@ -1,6 +1,9 @@
 #include "shell/broker_link.h"
 
 #include <mosquitto.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -30,7 +33,7 @@ BrokerLink::BrokerLink(BrokerSettings settings, std::string password, std::strin
     static std::once_flag once;
     std::call_once(once, [] { mosquitto_lib_init(); });
     m_client = mosquitto_new(nullptr, true, this);
-    mosquitto_threaded_set(m_client, true);
+    m_wake = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     mosquitto_connect_callback_set(m_client, &BrokerLink::OnConnect);
     mosquitto_message_callback_set(m_client, &BrokerLink::OnMessage);
     mosquitto_publish_callback_set(m_client, &BrokerLink::OnPublish);
@@ -45,21 +48,64 @@ BrokerLink::BrokerLink(BrokerSettings settings, std::string password, std::strin
 
 BrokerLink::~BrokerLink() {
     m_stop = true;
+    Wake();
     if (m_thread.joinable()) m_thread.join();
     mosquitto_destroy(m_client);
+    if (m_wake >= 0) close(m_wake);
 }
 
 void BrokerLink::Start() { m_thread = std::thread([this] { Run(); }); }
 
 void BrokerLink::Publish(const Outgoing& message) {
     if (message.wire.empty()) return;
-    int mid = 0;
-    const int code = mosquitto_publish(m_client, &mid, message.topic.c_str(), static_cast<int>(message.wire.size()),
-                                       message.wire.data(), message.qos, message.retain);
-    if (code == MOSQ_ERR_SUCCESS && message.qos > 0) {
+    {
         std::lock_guard lock(m_lock);
-        m_unacknowledged.insert(mid);
+        m_queue.push_back(message);
     }
+    Wake();
+}
+
+void BrokerLink::Wake() {
+    const std::uint64_t one = 1;
+    if (m_wake >= 0) (void)!write(m_wake, &one, sizeof one);
+}
+
+void BrokerLink::SendQueued() {
+    std::deque<Outgoing> queue;
+    {
+        std::lock_guard lock(m_lock);
+        queue.swap(m_queue);
+    }
+    for (const Outgoing& message : queue) {
+        int mid = 0;
+        const int code = mosquitto_publish(m_client, &mid, message.topic.c_str(),
+                                           static_cast<int>(message.wire.size()), message.wire.data(), message.qos,
+                                           message.retain);
+        if (code == MOSQ_ERR_SUCCESS && message.qos > 0) {
+            std::lock_guard lock(m_lock);
+            m_unacknowledged.insert(mid);
+        }
+    }
+}
+
+int BrokerLink::Serve() {
+    while (!m_stop) {
+        pollfd fds[2] = {{mosquitto_socket(m_client), POLLIN, 0}, {m_wake, POLLIN, 0}};
+        if (mosquitto_want_write(m_client)) fds[0].events |= POLLOUT;
+        // A tenth of a second at most, for the keep-alive's clock.
+        if (poll(fds, 2, 100) < 0 && errno != EINTR) return MOSQ_ERR_ERRNO;
+        if (fds[1].revents & POLLIN) {
+            std::uint64_t count = 0;
+            (void)!read(m_wake, &count, sizeof count);
+            SendQueued();
+        }
+        int code = MOSQ_ERR_SUCCESS;
+        if (fds[0].revents & (POLLIN | POLLHUP | POLLERR)) code = mosquitto_loop_read(m_client, 1);
+        if (code == MOSQ_ERR_SUCCESS && mosquitto_want_write(m_client)) code = mosquitto_loop_write(m_client, 1);
+        if (code == MOSQ_ERR_SUCCESS) code = mosquitto_loop_misc(m_client);
+        if (code != MOSQ_ERR_SUCCESS) return code;
+    }
+    return MOSQ_ERR_SUCCESS;
 }
 
 void BrokerLink::SleepUnlessStopped(int milliseconds) {
@@ -73,36 +119,26 @@ bool BrokerLink::HasUnacknowledged() {
 }
 
 void BrokerLink::Run() {
-    bool linked = false;
     int delay = 250;  // doubles to 8 s while the broker stays away
     while (!m_stop) {
-        if (!linked) {
-            const Outgoing will = m_will();
-            mosquitto_will_set(m_client, will.topic.c_str(), static_cast<int>(will.wire.size()), will.wire.data(),
-                               will.qos, will.retain);
-            const int code = mosquitto_connect(m_client, m_settings.host.c_str(), m_settings.port, kKeepAliveSeconds);
-            if (code != MOSQ_ERR_SUCCESS) {
-                emit connectionLost(Reason(code));
-                SleepUnlessStopped(delay);
-                delay = std::min(delay * 2, 8000);
-                continue;
-            }
-            linked = true;
+        const Outgoing will = m_will();
+        mosquitto_will_set(m_client, will.topic.c_str(), static_cast<int>(will.wire.size()), will.wire.data(),
+                           will.qos, will.retain);
+        int code = mosquitto_connect(m_client, m_settings.host.c_str(), m_settings.port, kKeepAliveSeconds);
+        if (code == MOSQ_ERR_SUCCESS) {
             delay = 250;
-        }
-        const int code = mosquitto_loop(m_client, 100, 1);
-        if (code != MOSQ_ERR_SUCCESS && !m_stop) {
-            linked = false;
+            code = Serve();
+            if (code == MOSQ_ERR_SUCCESS) break;  // stopping, still connected
             std::lock_guard lock(m_lock);
             m_unacknowledged.clear();
         }
-        if (!linked) {
-            emit connectionLost(Reason(code));
-            SleepUnlessStopped(delay);
-        }
+        emit connectionLost(Reason(code));
+        SleepUnlessStopped(delay);
+        delay = std::min(delay * 2, 8000);
     }
-    if (!linked) return;
+    if (!m_stop || mosquitto_socket(m_client) < 0) return;
     // Leaving: what is queued (the "gone" presence) goes out first.
+    SendQueued();
     for (int i = 0; i < 20 && (HasUnacknowledged() || mosquitto_want_write(m_client)); ++i)
         mosquitto_loop(m_client, 50, 1);
     mosquitto_disconnect(m_client);

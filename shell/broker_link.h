@@ -2,6 +2,8 @@
 // network thread of its own, which connects (again and again, with a fresh
 // last will each time, until told to stop), subscribes to the room, and hands
 // every message it receives to the program's thread through a queued signal.
+// Only that thread calls the library: what the program publishes waits in a
+// queue, and a wake-up descriptor tells the thread at once.
 // It knows nothing of what the messages say.
 #pragma once
 
@@ -11,6 +13,7 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <deque>
 #include <set>
 #include <string>
 #include <thread>
@@ -36,8 +39,8 @@ public:
     ~BrokerLink() override;
 
     void Start();
-    // Queues `message` for the broker; safe from any thread. A message at
-    // least once survives a lost connection only if the caller sends it again.
+    // Queues `message` for the broker; safe from any thread. What is queued
+    // while the connection is down goes out when it is back.
     void Publish(const Outgoing& message);
 
 signals:
@@ -51,6 +54,10 @@ private:
     void Run();
     void SleepUnlessStopped(int milliseconds);
     bool HasUnacknowledged();
+    // Runs the connection until it drops (an error code) or the link stops (success).
+    int Serve();
+    void SendQueued();
+    void Wake();
     static void OnConnect(mosquitto*, void* self, int code);
     static void OnMessage(mosquitto*, void* self, const mosquitto_message* message);
     static void OnPublish(mosquitto*, void* self, int mid);
@@ -61,7 +68,9 @@ private:
     const WillMaker m_will;
     mosquitto* m_client = nullptr;
     std::atomic<bool> m_stop{false};
+    int m_wake = -1;  // an eventfd: the program's thread has queued something
     std::mutex m_lock;
+    std::deque<Outgoing> m_queue;
     std::set<int> m_unacknowledged;  // at-least-once messages the broker has not acknowledged
     std::thread m_thread;
 };

@@ -59,7 +59,11 @@ MeetingController::MeetingController(CPalabrumDoc& doc, CMainFrame& frame, Platf
     UpdateActions();
 }
 
-MeetingController::~MeetingController() = default;
+MeetingController::~MeetingController() {
+    // Leaving tells the room, and the room tells no one here any more.
+    if (m_session) m_session->disconnect(this);
+    m_session.reset();
+}
 
 BrokerSettings MeetingController::SavedSettings() {
     QSettings settings;
@@ -195,6 +199,7 @@ void MeetingController::NewRound() {
 }
 
 void MeetingController::Leave() {
+    if (m_session) m_session->disconnect(this);
     m_session.reset();
     QSettings().remove(kGroup + QStringLiteral("/Seat"));
     m_panel->ShowNoMeeting();

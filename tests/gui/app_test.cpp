@@ -138,7 +138,8 @@ TEST_F(App, MenusToolbarAndHelpCarryTheirCommands) {
     EXPECT_EQ(seen, (QStringList{"Palabrum", "&File", "&New\tCtrl+N", "&Open Game...\tCtrl+Shift+O",
                                  "&Load Custom List...\tCtrl+O", "&Load Default List...\tCtrl+D", "&Save...\tCtrl+S",
                                  "&Print Cards...", "Save Cards as P&DF...", "&Export Card...", "Recent File", "E&xit\tCtrl+Q", "&View",
-                                 "&Words on Board", "&Tools", "&Options...", "&Help", "&Help Topics\tF1; Help",
+                                 "&Words on Board", "&Tools", "&Options...", "&Meeting", "&Start Meeting...", "&Join Meeting...",
+                                    "&New Round", "&Leave Meeting", "&Players Panel", "Se&ttings...", "&Help", "&Help Topics\tF1; Help",
                                  "&About Palabrum...", "", "&New", "&About Palabrum...", "", "&Help Topics"}));
     QAction* words = p.Find("&Words on Board");  // on at first; a setting of the desktop's, kept for the next start
     words->trigger();
