@@ -265,6 +265,73 @@ palabrum --screenshot PNG schreibt das Fenster stattdessen in ein Bild.</transla
     </message>
 </context>
 <context>
+    <name>MeetingDialogs</name>
+    <message>
+        <source>Join Meeting</source>
+        <translation>An Besprechung teilnehmen</translation>
+    </message>
+    <message>
+        <source>Start Meeting</source>
+        <translation>Besprechung starten</translation>
+    </message>
+    <message>
+        <source>Meeting &amp;code:</source>
+        <translation>Besprechungs&amp;code:</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Ihr &amp;Name:</translation>
+    </message>
+    <message>
+        <source>Meeting Settings</source>
+        <translation>Besprechungseinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt the connection (TLS)</source>
+        <translation>Verbindung &amp;verschlüsseln (TLS)</translation>
+    </message>
+    <message>
+        <source>the system&apos;s certificate authorities</source>
+        <translation>die Zertifizierungsstellen des Systems</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Certificate Authority</source>
+        <translation>Zertifizierungsstelle</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Certificate authority:</source>
+        <translation>&amp;Zertifizierungsstelle:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>Meeting Server Password</source>
+        <translation>Passwort des Besprechungsservers</translation>
+    </message>
+    <message>
+        <source>Password of %1 on %2:</source>
+        <translation>Passwort von %1 auf %2:</translation>
+    </message>
+</context>
+<context>
     <name>WordList</name>
     <message>
         <source>File Read Error</source>
@@ -644,6 +711,120 @@ Das Standardbild wird verwendet.</translation>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>palabrum::MeetingController</name>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>&amp;Meeting</source>
+        <translation>&amp;Besprechung</translation>
+    </message>
+    <message>
+        <source>&amp;Start Meeting...</source>
+        <translation>Besprechung &amp;starten...</translation>
+    </message>
+    <message>
+        <source>&amp;Join Meeting...</source>
+        <translation>&amp;An Besprechung teilnehmen...</translation>
+    </message>
+    <message>
+        <source>&amp;New Round</source>
+        <translation>&amp;Neue Runde</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Meeting</source>
+        <translation>Besprechung &amp;verlassen</translation>
+    </message>
+    <message>
+        <source>&amp;Players Panel</source>
+        <translation>Spieler&amp;liste</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Start Meeting</source>
+        <translation>Besprechung starten</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no meeting code: a code has ten letters and digits, such as ABCDE-FGHJK.</source>
+        <translation>„%1“ ist kein Besprechungscode: Ein Code hat zehn Buchstaben und Ziffern, etwa ABCDE-FGHJK.</translation>
+    </message>
+    <message>
+        <source>Join Meeting</source>
+        <translation>An Besprechung teilnehmen</translation>
+    </message>
+    <message>
+        <source>A name has 1 to 40 characters, and no control characters.</source>
+        <translation>Ein Name hat 1 bis 40 Zeichen und keine Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the meeting.</source>
+        <translation>Nicht genug Speicher, um die Besprechung zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Besprechung</translation>
+    </message>
+    <message>
+        <source>Bingo! %1</source>
+        <translation>Bingo! %1</translation>
+    </message>
+    <message>
+        <source>The meeting&apos;s code is %1. It is on the clipboard: read it out, or paste it into the meeting&apos;s chat, and everyone joins with Meeting &gt; Join Meeting...</source>
+        <translation>Der Code der Besprechung ist %1. Er liegt in der Zwischenablage: Lesen Sie ihn vor oder fügen Sie ihn in den Chat der Besprechung ein; alle nehmen mit Besprechung &gt; An Besprechung teilnehmen... teil.</translation>
+    </message>
+    <message>
+        <source>There is no meeting with the code %1.</source>
+        <translation>Es gibt keine Besprechung mit dem Code %1.</translation>
+    </message>
+    <message>
+        <source>Could not reach the meeting server %1, port %2: %3</source>
+        <translation>Der Besprechungsserver %1, Port %2, ist nicht erreichbar: %3</translation>
+    </message>
+</context>
+<context>
+    <name>palabrum::PlayersPanel</name>
+    <message>
+        <source>Bingos</source>
+        <translation>Bingos</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Meeting %1</source>
+        <translation>Besprechung %1</translation>
+    </message>
+    <message>
+        <source>Meeting %1 (offline: playing on)</source>
+        <translation>Besprechung %1 (offline: es wird weitergespielt)</translation>
+    </message>
+    <message>
+        <source>%1: Bingo!</source>
+        <translation>%1: Bingo!</translation>
+    </message>
+    <message>
+        <source>%1: %2 of 5</source>
+        <translation>%1: %2 von 5</translation>
+    </message>
+    <message>
+        <source>%1 (gone)</source>
+        <translation>%1 (gegangen)</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Not in a meeting. Meeting &gt; Start Meeting... opens one; Join Meeting... joins one.</source>
+        <translation>In keiner Besprechung. Besprechung &gt; Besprechung starten... eröffnet eine, An Besprechung teilnehmen... tritt einer bei.</translation>
     </message>
 </context>
 <context>

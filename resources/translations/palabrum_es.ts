@@ -265,6 +265,73 @@ palabrum --screenshot PNG escribe la ventana en una imagen en su lugar.</transla
     </message>
 </context>
 <context>
+    <name>MeetingDialogs</name>
+    <message>
+        <source>Join Meeting</source>
+        <translation>Unirse a una reunión</translation>
+    </message>
+    <message>
+        <source>Start Meeting</source>
+        <translation>Iniciar reunión</translation>
+    </message>
+    <message>
+        <source>Meeting &amp;code:</source>
+        <translation>&amp;Código de la reunión:</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Su &amp;nombre:</translation>
+    </message>
+    <message>
+        <source>Meeting Settings</source>
+        <translation>Configuración de reuniones</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt the connection (TLS)</source>
+        <translation>&amp;Cifrar la conexión (TLS)</translation>
+    </message>
+    <message>
+        <source>the system&apos;s certificate authorities</source>
+        <translation>las autoridades de certificación del sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Certificate Authority</source>
+        <translation>Autoridad de certificación</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Puerto:</translation>
+    </message>
+    <message>
+        <source>&amp;Certificate authority:</source>
+        <translation>&amp;Autoridad de certificación:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nombre de &amp;usuario:</translation>
+    </message>
+    <message>
+        <source>Meeting Server Password</source>
+        <translation>Contraseña del servidor de reuniones</translation>
+    </message>
+    <message>
+        <source>Password of %1 on %2:</source>
+        <translation>Contraseña de %1 en %2:</translation>
+    </message>
+</context>
+<context>
     <name>WordList</name>
     <message>
         <source>File Read Error</source>
@@ -644,6 +711,120 @@ Se usará la imagen predeterminada.</translation>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>palabrum::MeetingController</name>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>&amp;Meeting</source>
+        <translation>&amp;Reunión</translation>
+    </message>
+    <message>
+        <source>&amp;Start Meeting...</source>
+        <translation>&amp;Iniciar reunión...</translation>
+    </message>
+    <message>
+        <source>&amp;Join Meeting...</source>
+        <translation>&amp;Unirse a una reunión...</translation>
+    </message>
+    <message>
+        <source>&amp;New Round</source>
+        <translation>&amp;Nueva ronda</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Meeting</source>
+        <translation>&amp;Salir de la reunión</translation>
+    </message>
+    <message>
+        <source>&amp;Players Panel</source>
+        <translation>Panel de &amp;jugadores</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings...</source>
+        <translation>&amp;Configuración...</translation>
+    </message>
+    <message>
+        <source>Start Meeting</source>
+        <translation>Iniciar reunión</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no meeting code: a code has ten letters and digits, such as ABCDE-FGHJK.</source>
+        <translation>«%1» no es un código de reunión: un código tiene diez letras y cifras, como ABCDE-FGHJK.</translation>
+    </message>
+    <message>
+        <source>Join Meeting</source>
+        <translation>Unirse a una reunión</translation>
+    </message>
+    <message>
+        <source>A name has 1 to 40 characters, and no control characters.</source>
+        <translation>Un nombre tiene de 1 a 40 caracteres y ningún carácter de control.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the meeting.</source>
+        <translation>No hay memoria suficiente para abrir la reunión.</translation>
+    </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Reunión</translation>
+    </message>
+    <message>
+        <source>Bingo! %1</source>
+        <translation>¡Bingo! %1</translation>
+    </message>
+    <message>
+        <source>The meeting&apos;s code is %1. It is on the clipboard: read it out, or paste it into the meeting&apos;s chat, and everyone joins with Meeting &gt; Join Meeting...</source>
+        <translation>El código de la reunión es %1. Está en el portapapeles: léalo en voz alta o péguelo en el chat de la reunión, y todos se unen con Reunión &gt; Unirse a una reunión...</translation>
+    </message>
+    <message>
+        <source>There is no meeting with the code %1.</source>
+        <translation>No hay ninguna reunión con el código %1.</translation>
+    </message>
+    <message>
+        <source>Could not reach the meeting server %1, port %2: %3</source>
+        <translation>No se pudo contactar con el servidor de reuniones %1, puerto %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>palabrum::PlayersPanel</name>
+    <message>
+        <source>Bingos</source>
+        <translation>Bingos</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Meeting %1</source>
+        <translation>Reunión %1</translation>
+    </message>
+    <message>
+        <source>Meeting %1 (offline: playing on)</source>
+        <translation>Reunión %1 (sin conexión: se sigue jugando)</translation>
+    </message>
+    <message>
+        <source>%1: Bingo!</source>
+        <translation>%1: ¡Bingo!</translation>
+    </message>
+    <message>
+        <source>%1: %2 of 5</source>
+        <translation>%1: %2 de 5</translation>
+    </message>
+    <message>
+        <source>%1 (gone)</source>
+        <translation>%1 (se fue)</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Not in a meeting. Meeting &gt; Start Meeting... opens one; Join Meeting... joins one.</source>
+        <translation>Sin reunión. Reunión &gt; Iniciar reunión... abre una; Unirse a una reunión... se une a una.</translation>
     </message>
 </context>
 <context>
