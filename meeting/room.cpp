@@ -5,6 +5,14 @@
 
 namespace palabrum {
 
+namespace {
+
+std::shared_ptr<const BingoClaim> Shared(const std::optional<BingoClaim>& bingo) {
+    return bingo ? std::make_shared<const BingoClaim>(*bingo) : nullptr;
+}
+
+}  // namespace
+
 Room::Change Room::Apply(const Message& m) {
     switch (m.kind) {
         case Message::Kind::kRoom:
@@ -16,22 +24,22 @@ Room::Change Room::Apply(const Message& m) {
             return Change::kRound;
         case Message::Kind::kPresence: {
             Known& known = m_players[m.sender];
-            const bool wasBingo = EntryOf(m.sender, known).bingo.has_value();
+            const bool wasBingo = known.bingo && known.round == m_round;
             // A last will is written when the connection starts: it says who
             // left, not how far they had come.
             if (m.gone && known.round == m.round) {
                 known.name = m.name, known.gone = true;
                 return Change::kPlayers;
             }
-            known = {m.name, m.round, m.progress, m.gone, m.bingo};
-            const bool isBingo = EntryOf(m.sender, known).bingo.has_value();
+            known = {m.name, m.round, m.progress, m.gone, Shared(m.bingo)};
+            const bool isBingo = HasList() && known.round == m_round && known.bingo && IsOnList(*known.bingo);
             return isBingo && !wasBingo ? Change::kBingo : Change::kPlayers;
         }
         case Message::Kind::kBingo: {
             if (!HasList() || m.round != m_round || !IsOnList(*m.bingo)) return Change::kNone;
             Known& known = m_players[m.sender];
             if (known.round == m_round && known.bingo) return Change::kNone;
-            known = {m.name, m.round, kLineLength, false, m.bingo};
+            known = {m.name, m.round, kLineLength, false, Shared(m.bingo)};
             return Change::kBingo;
         }
     }
@@ -48,9 +56,15 @@ PlayerEntry Room::EntryOf(const PlayerId& id, const Known& known) const {
     PlayerEntry entry{id, known.name, 0, known.gone, std::nullopt};
     if (HasList() && known.round == m_round) {
         entry.progress = known.progress;
-        if (known.bingo && IsOnList(*known.bingo)) entry.bingo = known.bingo;
+        if (known.bingo && IsOnList(*known.bingo)) entry.bingo = *known.bingo;
     }
     return entry;
+}
+
+std::optional<PlayerEntry> Room::Player(const PlayerId& id) const {
+    const auto found = m_players.find(id);
+    if (found == m_players.end()) return std::nullopt;
+    return EntryOf(id, found->second);
 }
 
 std::vector<PlayerEntry> Room::Players() const {

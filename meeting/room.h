@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,6 +42,8 @@ public:
 
     // Everyone known, the player first, then by name.
     std::vector<PlayerEntry> Players() const;
+    // One player as the room knows them, if it does.
+    std::optional<PlayerEntry> Player(const PlayerId& id) const;
     // The round's bingos in the order they happened (by their time, then
     // by player for a tie).
     std::vector<PlayerEntry> Bingos() const;
@@ -51,7 +54,8 @@ private:
         std::uint32_t round = 0;
         int progress = 0;
         bool gone = false;
-        std::optional<BingoClaim> bingo;
+        // Kept apart: most players never have one, and a room may hold a thousand.
+        std::shared_ptr<const BingoClaim> bingo;
     };
     PlayerEntry EntryOf(const PlayerId& id, const Known& known) const;
     bool IsOnList(const BingoClaim& bingo) const;

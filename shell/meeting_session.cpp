@@ -95,17 +95,12 @@ void MeetingSession::OnReceived(const QString& topic, const QByteArray& payload)
         m_gate.Admit(topic.toStdString(), {reinterpret_cast<const std::uint8_t*>(payload.data()),
                                            static_cast<std::size_t>(payload.size())}, NowMs());
     if (!message) return;
-    const std::vector<PlayerEntry> before = m_room.Bingos();
     switch (m_room.Apply(*message)) {
         case Room::Change::kNone: return;
         case Room::Change::kRound: TakeRound(); break;
         case Room::Change::kPlayers: break;
         case Room::Change::kBingo:
-            for (const PlayerEntry& bingo : m_room.Bingos()) {
-                const bool known = std::any_of(before.begin(), before.end(),
-                                               [&](const PlayerEntry& old) { return old.id == bingo.id; });
-                if (!known) Announce(bingo);
-            }
+            if (const std::optional<PlayerEntry> bingo = m_room.Player(message->sender)) Announce(*bingo);
             break;
     }
     emit roomChanged();
@@ -162,7 +157,7 @@ void MeetingSession::OnUpdate(const DocumentChange& change) {
         m_bingo = claim;
         Send(m_outbox.Bingo(m_room.Round(), claim));
         SendPresence();
-        Announce(m_room.Players().front());
+        Announce(*m_room.Player(m_seat.self));
         emit roomChanged();
     } else if (board.MostMarksInALine() != m_progress) {
         SendPresence();

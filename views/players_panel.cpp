@@ -49,21 +49,36 @@ void PlayersPanel::ShowRoom(const QString& code, bool online) {
     m_room->setText(online ? tr("Meeting %1").arg(code) : tr("Meeting %1 (offline: playing on)").arg(code));
 }
 
+namespace {
+
+// The list's lines become `lines`, item by item: a busy room changes a few
+// lines at a time, and items kept are not made again.
+void SetLines(QListWidget* list, const QStringList& lines) {
+    while (list->count() > lines.size()) delete list->takeItem(list->count() - 1);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i == list->count()) list->addItem(lines[i]);
+        else if (list->item(static_cast<int>(i))->text() != lines[i]) list->item(static_cast<int>(i))->setText(lines[i]);
+    }
+}
+
+}  // namespace
+
 void PlayersPanel::ShowPlayers(const std::vector<PlayerEntry>& players, const std::vector<PlayerEntry>& bingos) {
-    m_players->clear();
+    QStringList lines;
     for (const PlayerEntry& player : players) {
         const QString name = Plain(player.name);
         QString line = player.bingo ? tr("%1: Bingo!").arg(name) : tr("%1: %2 of 5").arg(name).arg(player.progress);
         if (player.gone) line = tr("%1 (gone)").arg(line);
-        m_players->addItem(line);
+        lines << line;
     }
-    m_bingos->clear();
-    int place = 0;
+    SetLines(m_players, lines);
+    lines.clear();
     for (const PlayerEntry& bingo : bingos) {
         QStringList words;
         for (const std::string& word : bingo.bingo->words) words << Plain(word);
-        m_bingos->addItem(tr("%1. %2").arg(++place).arg(BingoLine(Plain(bingo.name), words)));
+        lines << tr("%1. %2").arg(lines.size() + 1).arg(BingoLine(Plain(bingo.name), words));
     }
+    SetLines(m_bingos, lines);
 }
 
 void PlayersPanel::ShowNoMeeting() {

@@ -55,6 +55,7 @@ public:
         }
     }
     bool Running() { return m_pid > 0 && !Wait(); }
+    pid_t Pid() const { return m_pid; }
     void Signal(int signal) { if (Running()) ::kill(m_pid, signal); }
 
 private:
