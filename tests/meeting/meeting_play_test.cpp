@@ -58,8 +58,8 @@ struct Program {
     testing::TempDir dir;
     testing::ScriptedPort port;
     ScriptedMeetingDialogs dialogs;
-    CPalabrumApp app{dir.File("state.dat"), &port};
-    Program() {
+    CPalabrumApp app;
+    explicit Program(const std::filesystem::path& state = {}) : app(state.empty() ? dir.File("state.dat") : state, &port) {
         Shuffle(port);
         app.SetMeetingDialogs(dialogs);
         app.InitInstance({.singleInstance = false});
@@ -221,6 +221,36 @@ TEST(MeetingPlay, PlayGoesOnThroughABrokerRestartAndAKilledPlayerIsSeenToGo) {
     Player cy(code, "Cy", settings);
     ASSERT_TRUE(Eventually([&] { return cy.session->IsPlaying() && cy.room().Bingos().size() == 1; }));
     EXPECT_EQ(Find(cy.room(), "Bo")->gone, false);
+}
+
+// A restart in a meeting comes back to it: the same card with its marks, and the others see the player back.
+TEST(MeetingPlay, ARestartInAMeetingComesBackToTheSameCardAndMarks) {
+    Broker broker;
+    ASSERT_TRUE(broker.started);
+    QSettings().remove(QStringLiteral("Meeting"));
+    const testing::TempDir dir;
+    const std::filesystem::path state = dir.File("state.dat");
+    auto ana = std::make_unique<Program>(state);
+    ana->dialogs.settings = BrokerSettings{"127.0.0.1", broker.port, false, {}, {}};
+    ana->Meeting().Settings();
+    ana->dialogs.entries = {MeetingEntry{{}, QStringLiteral("Ana")}};
+    ana->Meeting().Start();
+    ASSERT_TRUE(Eventually([&] { return ana->port.boxes.size() == 1; }));
+    Player bo(ana->Meeting().Session()->Seat().code, "Bo", *ana->dialogs.settings);
+    MarkRow(ana->app.Document(), 1, 2);
+    ASSERT_TRUE(Eventually([&] { return bo.session->IsPlaying() && Find(bo.room(), "Ana")->progress == 2; }));
+    const std::vector<std::u16string> card = Card(ana->app.Document());
+
+    ana->app.MainFrame()->close();
+    ana.reset();
+    ASSERT_TRUE(Eventually([&] { return Find(bo.room(), "Ana")->gone; }));
+    ana = std::make_unique<Program>(state);
+    ASSERT_TRUE(Eventually([&] { return ana->Meeting().Session() && ana->Meeting().Session()->IsPlaying(); }));
+    EXPECT_TRUE(Card(ana->app.Document()) == card && ana->app.Document().GetBoard().MostMarksInALine() == 2);
+    EXPECT_TRUE(Eventually([&] { return !Find(bo.room(), "Ana")->gone && Find(bo.room(), "Ana")->progress == 2; }));
+    EXPECT_TRUE(ana->Meeting().NewRoundAction()->isEnabled());  // still the starter
+    EXPECT_EQ(ana->port.boxes.size(), 0u);  // the code is not shown again
+    QSettings().remove(QStringLiteral("Meeting"));
 }
 
 class RawClient {
