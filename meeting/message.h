@@ -32,9 +32,7 @@ struct Message {
     enum class Kind : std::uint8_t { kRoom = 1, kPresence = 2, kBingo = 3 };
     Kind kind = Kind::kPresence;
     PlayerId sender{};
-    // Grows with every message a sender sends: the connection's number (its
-    // start in seconds) in the high half, a count in the low half, and all
-    // ones in the low half for the connection's last will.
+    // Grows with every message a sender sends (see meeting/sequence.h).
     std::uint64_t sequence = 0;
     std::uint32_t round = 0;
     std::string name;  // UTF-8: the starter's for a room, the player's otherwise

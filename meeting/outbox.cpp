@@ -35,11 +35,11 @@ Outgoing Outbox::Bingo(std::uint32_t round, const BingoClaim& bingo) {
     return Sealed(std::move(m), BingoTopic(m_room), 1, false);
 }
 
-Outgoing Outbox::BeginConnection(std::uint64_t nowSeconds, std::uint32_t round) {
+Outgoing Outbox::BeginConnection(std::uint64_t nowMs, std::uint32_t round) {
     Message m = Head(Message::Kind::kPresence, round, m_name);
     m.gone = true;
     std::lock_guard lock(m_lock);
-    m_counter.BeginConnection(nowSeconds);
+    m_counter.BeginConnection(nowMs);
     m.sender = m_self;
     m.sequence = m_counter.Will();
     return {PresenceTopic(m_room, m_self), Seal(m_room, EncodeMessage(m)).value_or(WireBytes{}), 1, true};

@@ -39,9 +39,9 @@ public:
     Outgoing Presence(std::uint32_t round, int progress, const std::optional<BingoClaim>& bingo, bool gone = false);
     // The bingo itself, at least once.
     Outgoing Bingo(std::uint32_t round, const BingoClaim& bingo);
-    // Begins a connection at `nowSeconds` and gives the will to set for it:
+    // Begins a connection at `nowMs` and gives the will to set for it:
     // the player's presence as gone in `round`.
-    Outgoing BeginConnection(std::uint64_t nowSeconds, std::uint32_t round);
+    Outgoing BeginConnection(std::uint64_t nowMs, std::uint32_t round);
 
     // The message as sent, for the player's own room to take.
     static std::optional<Message> Unsealed(const RoomSecrets& room, const Outgoing& outgoing);

@@ -2,7 +2,8 @@
 # Builds the optimised program and the benchmarks, runs the benchmarks, then
 # starts palabrum and a bare Qt program of the same shape in turn, N times each
 # (default 30), headless and then on a virtual X display, and compares their
-# median start-up time and peak memory.
+# median start-up time and peak memory. The meeting load run needs mosquitto
+# (scripts/install-deps.sh --tests).
 #
 #   scripts/bench.sh [N]
 #
@@ -20,7 +21,7 @@ for tool in cmake /usr/bin/time Xvfb; do
 done
 
 cmake --preset release >/dev/null
-cmake --build --preset release --target palabrum bare_qt_start model_bench gui_bench
+cmake --build --preset release --target palabrum bare_qt_start model_bench gui_bench meeting_load
 
 out=build/release
 palabrum=$out/shell/palabrum
@@ -53,6 +54,9 @@ if [ "${BENCH_STARTS_ONLY:-0}" != 1 ]; then
     echo
     echo "== GUI benchmarks (offscreen) =="
     QT_QPA_PLATFORM=offscreen "$out/bench/gui_bench" "${bench_flags[@]}"
+    echo
+    echo "== meeting play under load: a real mosquitto on loopback, about 2 minutes =="
+    "$out/bench/meeting_load"
 fi
 
 # One start of a program, in fresh data and settings folders with no saved

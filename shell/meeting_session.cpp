@@ -31,7 +31,7 @@ MeetingSession::MeetingSession(CPalabrumDoc& doc, MeetingSeat seat, RoomSecrets 
     // round is never older than the will of the connection before.
     m_willRound = m_seat.dealtRound;
     m_link = std::make_unique<BrokerLink>(std::move(settings), std::move(password), RoomSubscription(secrets),
-                                          [this] { return m_outbox.BeginConnection(NowMs() / 1000, m_willRound); });
+                                          [this] { return m_outbox.BeginConnection(NowMs(), m_willRound); });
     connect(m_link.get(), &BrokerLink::connected, this, &MeetingSession::OnConnected, Qt::QueuedConnection);
     connect(m_link.get(), &BrokerLink::connectionLost, this, &MeetingSession::OnConnectionLost, Qt::QueuedConnection);
     connect(m_link.get(), &BrokerLink::received, this, &MeetingSession::OnReceived, Qt::QueuedConnection);

@@ -280,7 +280,7 @@ palabrum --screenshot PNG schreibt das Fenster stattdessen in ein Bild.</transla
     </message>
     <message>
         <source>Your &amp;name:</source>
-        <translation>Ihr &amp;Name:</translation>
+        <translation>Dein &amp;Name:</translation>
     </message>
     <message>
         <source>Meeting Settings</source>
@@ -777,7 +777,7 @@ Das Standardbild wird verwendet.</translation>
     </message>
     <message>
         <source>The meeting&apos;s code is %1. It is on the clipboard: read it out, or paste it into the meeting&apos;s chat, and everyone joins with Meeting &gt; Join Meeting...</source>
-        <translation>Der Code der Besprechung ist %1. Er liegt in der Zwischenablage: Lesen Sie ihn vor oder fügen Sie ihn in den Chat der Besprechung ein; alle nehmen mit Besprechung &gt; An Besprechung teilnehmen... teil.</translation>
+        <translation>Der Code der Besprechung ist %1. Er liegt in der Zwischenablage: Lies ihn vor oder füge ihn in den Chat der Besprechung ein; alle nehmen mit Besprechung &gt; An Besprechung teilnehmen... teil.</translation>
     </message>
     <message>
         <source>There is no meeting with the code %1.</source>

@@ -280,7 +280,7 @@ palabrum --screenshot PNG escribe la ventana en una imagen en su lugar.</transla
     </message>
     <message>
         <source>Your &amp;name:</source>
-        <translation>Su &amp;nombre:</translation>
+        <translation>Tu &amp;nombre:</translation>
     </message>
     <message>
         <source>Meeting Settings</source>
@@ -777,7 +777,7 @@ Se usará la imagen predeterminada.</translation>
     </message>
     <message>
         <source>The meeting&apos;s code is %1. It is on the clipboard: read it out, or paste it into the meeting&apos;s chat, and everyone joins with Meeting &gt; Join Meeting...</source>
-        <translation>El código de la reunión es %1. Está en el portapapeles: léalo en voz alta o péguelo en el chat de la reunión, y todos se unen con Reunión &gt; Unirse a una reunión...</translation>
+        <translation>El código de la reunión es %1. Está en el portapapeles: léelo en voz alta o pégalo en el chat de la reunión, y todos se unen con Reunión &gt; Unirse a una reunión...</translation>
     </message>
     <message>
         <source>There is no meeting with the code %1.</source>

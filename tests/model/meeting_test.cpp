@@ -197,15 +197,16 @@ TEST(Room, KeepsTheStartersRoundsAndTheBingosInTheOrderTheyHappened) {
     EXPECT_EQ(room.Apply(RoomOf(bo, 2, 2)), Room::Change::kNone);
     EXPECT_EQ(room.Apply(RoomOf(ana, 1, 2)), Room::Change::kNone);
 
-    Message late = PresenceOf(cy, "Cy", 1, 5, 1);
-    late.bingo = ClaimOf(2000, 0);
-    Message early = PresenceOf(bo, "Bo", 1, 5, 2);
-    early.bingo = ClaimOf(1000, 5);
-    EXPECT_EQ(room.Apply(late), Room::Change::kBingo);
-    Message early2 = early;
-    early2.kind = Message::Kind::kBingo;
-    EXPECT_EQ(room.Apply(early2), Room::Change::kBingo);
-    EXPECT_EQ(room.Apply(early), Room::Change::kPlayers);  // the same bingo, now in the presence
+    // Bo's bingo arrives first and Bo comes first by name, but Cy's happened first.
+    Message cyBingo = PresenceOf(cy, "Cy", 1, 5, 1);
+    cyBingo.bingo = ClaimOf(2000, 0);
+    Message boPresence = PresenceOf(bo, "Bo", 1, 5, 2);
+    boPresence.bingo = ClaimOf(3000, 5);
+    Message boBingo = boPresence;
+    boBingo.kind = Message::Kind::kBingo;
+    EXPECT_EQ(room.Apply(boBingo), Room::Change::kBingo);
+    EXPECT_EQ(room.Apply(boPresence), Room::Change::kPlayers);  // the same bingo, now in the presence
+    EXPECT_EQ(room.Apply(cyBingo), Room::Change::kBingo);
     Message offList = PresenceOf(ana, "Ana", 1, 5, 3);
     offList.bingo = ClaimOf(500, 21);  // "wörd 25" is on no square
     offList.kind = Message::Kind::kBingo;
@@ -215,7 +216,7 @@ TEST(Room, KeepsTheStartersRoundsAndTheBingosInTheOrderTheyHappened) {
     for (const PlayerEntry& p : room.Players()) order.push_back(p.name + std::to_string(p.progress));
     EXPECT_EQ(order, (std::vector<std::string>{"Me4", "Bo5", "Cy5"}));
     ASSERT_EQ(room.Bingos().size(), 2u);
-    EXPECT_EQ(room.Bingos()[0].name + room.Bingos()[1].name, "BoCy");
+    EXPECT_EQ(room.Bingos()[0].name + room.Bingos()[1].name, "CyBo");
 
     EXPECT_EQ(room.Apply(RoomOf(ana, 2, 3)), Room::Change::kRound);
     EXPECT_TRUE(room.Bingos().empty());
