@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "meeting/sealed.h"
 #include "model/utf8.h"
 #include "model/word_list.h"
 
@@ -105,6 +106,13 @@ BingoClaim ReadBingo(Reader& r) {
 }  // namespace
 
 bool IsGoodName(std::string_view name) { return IsPlainText(name, kMaxNameLength) && name.find('\t') == name.npos; }
+
+bool RoomListFits(const std::vector<std::string>& words, const std::string& name) {
+    Message room;
+    room.kind = Message::Kind::kRoom, room.name = name, room.words = words;
+    const std::size_t size = EncodeMessage(room).size();
+    return size > 0 && size <= kMaxPlainBytes;
+}
 
 std::vector<std::uint8_t> EncodeMessage(const Message& m) {
     if (!IsGood(m)) return {};

@@ -50,6 +50,10 @@ struct Message {
 // control character.
 bool IsGoodName(std::string_view name);
 
+// Whether a room of these 25 words, started by `name`, fits one sealed
+// message: a list of very long words does not, and cannot be shared.
+bool RoomListFits(const std::vector<std::string>& words, const std::string& name);
+
 // The message's bytes; empty when a field breaks the rules the decoder
 // enforces, so that nothing goes out that others would drop.
 std::vector<std::uint8_t> EncodeMessage(const Message& message);

@@ -14,6 +14,7 @@
 #include "meeting/topics.h"
 #include "model/game_document.h"
 #include "model/platform_port.h"
+#include "model/utf8.h"
 #include "shell/main_frame.h"
 #include "shell/meeting_dialogs.h"
 #include "shell/meeting_session.h"
@@ -99,6 +100,14 @@ void MeetingController::Start() {
     seat.code = NewRoomCode();
     const std::optional<std::string> name = NameOf(entry->name, tr("Start Meeting"));
     if (!name) return;
+    std::vector<std::string> words;
+    for (const std::u16string& word : m_doc.GetBoard().Words()) words.push_back(Utf8FromUtf16(word));
+    if (!RoomListFits(words, *name)) {
+        m_port.ShowError(U16(tr("This word list is too long to share in a meeting: its words may take some "
+                                "3,900 bytes together. Load a list of shorter words, then start the meeting.")),
+                         U16(tr("Start Meeting")));
+        return;
+    }
     seat.name = *name;
     seat.starter = true;
     randombytes_buf(seat.self.data(), seat.self.size());

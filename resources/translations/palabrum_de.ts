@@ -787,6 +787,10 @@ Das Standardbild wird verwendet.</translation>
         <source>Could not reach the meeting server %1, port %2: %3</source>
         <translation>Der Besprechungsserver %1, Port %2, ist nicht erreichbar: %3</translation>
     </message>
+    <message>
+        <source>This word list is too long to share in a meeting: its words may take some 3,900 bytes together. Load a list of shorter words, then start the meeting.</source>
+        <translation>Diese Wortliste ist zu lang, um sie in einer Besprechung zu teilen: Ihre Wörter dürfen zusammen etwa 3.900 Bytes umfassen. Lade eine Liste mit kürzeren Wörtern und starte dann die Besprechung.</translation>
+    </message>
 </context>
 <context>
     <name>palabrum::PlayersPanel</name>

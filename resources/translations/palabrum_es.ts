@@ -787,6 +787,10 @@ Se usará la imagen predeterminada.</translation>
         <source>Could not reach the meeting server %1, port %2: %3</source>
         <translation>No se pudo contactar con el servidor de reuniones %1, puerto %2: %3</translation>
     </message>
+    <message>
+        <source>This word list is too long to share in a meeting: its words may take some 3,900 bytes together. Load a list of shorter words, then start the meeting.</source>
+        <translation>Esta lista de palabras es demasiado larga para compartirla en una reunión: sus palabras pueden ocupar unos 3.900 bytes en total. Carga una lista de palabras más cortas y luego inicia la reunión.</translation>
+    </message>
 </context>
 <context>
     <name>palabrum::PlayersPanel</name>

@@ -115,6 +115,12 @@ TEST(Message, ReadsBackExactlyWhatWasWrittenAndNothingElse) {
     EXPECT_TRUE(broken(RoomOf({1}, 1, 1), [](Message& m) { m.words.pop_back(); }));
     EXPECT_TRUE(broken(RoomOf({1}, 1, 1), [](Message& m) { m.words[3] = std::string(241, 'x'); }));
     EXPECT_FALSE(broken(RoomOf({1}, 1, 1), [](Message& m) { m.words[3] = std::string(240, 'x'); }));
+
+    // A list too long for one sealed message is known before anything is sent.
+    std::vector<std::string> longest(25, std::string(240, 'x'));
+    EXPECT_FALSE(RoomListFits(longest, "Ana"));
+    longest.assign(25, std::string(159, 'x'));
+    EXPECT_TRUE(RoomListFits(longest, "Ana") && !RoomListFits(longest, std::string(40, 'x')));
 }
 
 struct GateFixture {
