@@ -200,7 +200,7 @@ void MeetingController::OnJoinFailed(const QString& why) {
                   .arg(settings.port)
                   .arg(why);
     UpdateActions();
-    m_port.ShowError(U16(text), U16(tr("Join Meeting")));
+    m_port.ShowError(U16(text), U16(seat.starter ? tr("Start Meeting") : tr("Join Meeting")));
 }
 
 void MeetingController::NewRound() {
@@ -240,6 +240,10 @@ void MeetingController::RejoinSaved() {
     seat.starter = settings.value(QStringLiteral("Starter")).toBool();
     seat.dealtRound = settings.value(QStringLiteral("Round")).toUInt();
     Begin(seat, false);
+    if (m_session) {
+        m_dock->show();  // offline or not, the player is back in the meeting
+        ShowRoom();
+    }
 }
 
 void MeetingController::ShowRoom() {

@@ -75,12 +75,14 @@ void MeetingSession::OnConnected() {
 
 void MeetingSession::OnConnectionLost(const QString& reason) {
     if (!m_link) return;  // the join failed already
-    if (!m_everConnected) {
+    // A first join that cannot connect fails; a player coming back after a
+    // restart plays on offline until the server answers.
+    if (!m_everConnected && m_seat.dealtRound == 0) {
         m_link.reset();
         emit joinFailed(reason);
         return;
     }
-    if (m_online) {
+    if (m_online || !m_everConnected) {
         m_online = false;
         emit onlineChanged(false, reason);
     }

@@ -223,7 +223,8 @@ TEST(MeetingPlay, PlayGoesOnThroughABrokerRestartAndAKilledPlayerIsSeenToGo) {
     EXPECT_EQ(Find(cy.room(), "Bo")->gone, false);
 }
 
-// A restart in a meeting comes back to it: the same card with its marks, and the others see the player back.
+// A restart in a meeting comes back to it, even with the server away for a while: the same card with its marks,
+// and the others see the player back.
 TEST(MeetingPlay, ARestartInAMeetingComesBackToTheSameCardAndMarks) {
     Broker broker;
     ASSERT_TRUE(broker.started);
@@ -244,10 +245,15 @@ TEST(MeetingPlay, ARestartInAMeetingComesBackToTheSameCardAndMarks) {
     ana->app.MainFrame()->close();
     ana.reset();
     ASSERT_TRUE(Eventually([&] { return Find(bo.room(), "Ana")->gone; }));
+    broker.Kill();  // and the server is away when the program starts again: it plays on offline
     ana = std::make_unique<Program>(state);
-    ASSERT_TRUE(Eventually([&] { return ana->Meeting().Session() && ana->Meeting().Session()->IsPlaying(); }));
+    QTest::qWait(1000);
+    ASSERT_TRUE(ana->Meeting().Session() && !ana->Meeting().Session()->IsOnline() && ana->port.boxes.empty());
+    EXPECT_TRUE(ana->Meeting().Dock()->isVisible() && Card(ana->app.Document()) == card);
+    ASSERT_TRUE(broker.Start());
+    ASSERT_TRUE(Eventually([&] { return ana->Meeting().Session()->IsPlaying(); }, 20000));
     EXPECT_TRUE(Card(ana->app.Document()) == card && ana->app.Document().GetBoard().MostMarksInALine() == 2);
-    EXPECT_TRUE(Eventually([&] { return !Find(bo.room(), "Ana")->gone && Find(bo.room(), "Ana")->progress == 2; }));
+    EXPECT_TRUE(Eventually([&] { return !Find(bo.room(), "Ana")->gone && Find(bo.room(), "Ana")->progress == 2; }, 20000));
     EXPECT_TRUE(ana->Meeting().NewRoundAction()->isEnabled());  // still the starter
     EXPECT_EQ(ana->port.boxes.size(), 0u);  // the code is not shown again
     QSettings().remove(QStringLiteral("Meeting"));
