@@ -67,10 +67,9 @@ void MeetingSession::OnConnected() {
     } else if (!m_playing) {
         m_roomWait.start(kRoomWaitMs);
     }
-    if (m_playing) {
-        SendPresence();
-        if (m_bingo) Send(m_outbox.Bingo(m_room.Round(), *m_bingo));
-    }
+    // Again after every reconnection: the broker may have lost it, and the
+    // presence carries the bingo, so one made offline arrives now.
+    if (m_playing) SendPresence();
 }
 
 void MeetingSession::OnConnectionLost(const QString& reason) {

@@ -20,6 +20,7 @@
 
 #include "meeting/sealed.h"
 #include "meeting/topics.h"
+#include "model/utf8.h"
 #include "shell/app.h"
 #include "shell/main_frame.h"
 #include "shell/meeting_controller.h"
@@ -153,7 +154,11 @@ TEST(MeetingPlay, ThreePlayersShareTheRoomTheirProgressAndTheBingosInOrder) {
     EXPECT_EQ(players->item(0)->text(), "Ana: 0 of 5");
     EXPECT_EQ(players->focusPolicy(), Qt::NoFocus);
 
-    MarkRow(cy.game.doc, 2, 5);
+    std::vector<std::string> column;  // Cy's bingo runs down a column, so its words are not a row's
+    for (int square = 2; square < kSquares; square += kSide) {
+        cy.game.doc.SetMark(square, 1);
+        column.push_back(Utf8FromUtf16(cy.game.doc.GetWord(square)));
+    }
     QTest::qWait(50);  // bingos are ordered by the millisecond they happened in
     MarkRow(bo.app.Document(), 0, 5);
     QListWidget* bingos = ana.Meeting().Panel()->BingoList();
@@ -163,6 +168,8 @@ TEST(MeetingPlay, ThreePlayersShareTheRoomTheirProgressAndTheBingosInOrder) {
     EXPECT_TRUE(ana.app.MainFrame()->statusBar()->currentMessage().startsWith("Bingo! "));
     ASSERT_TRUE(Eventually([&] { return bo.Meeting().Session()->GetRoom().Bingos().size() == 2; }));
     EXPECT_EQ(bo.Meeting().Session()->GetRoom().Bingos()[0].name, "Cy");
+    const auto& words = bo.Meeting().Session()->GetRoom().Bingos()[0].bingo->words;
+    EXPECT_EQ(std::vector<std::string>(words.begin(), words.end()), column);
     EXPECT_EQ(ana.port.boxes.size(), 1u);  // no box for any bingo
 
     ana.Meeting().NewRoundAction()->trigger();

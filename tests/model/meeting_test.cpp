@@ -241,9 +241,11 @@ TEST(Room, ProgressIsTheMostMarksInOneLine) {
     for (int i = 0; i < 25; ++i) words.push_back(std::u16string(1, static_cast<char16_t>(u'a' + i)));
     board.Deal(words, false, {});
     EXPECT_EQ(board.MostMarksInALine(), 0);
-    for (int square : {0, 6, 12, 18, 3, 8}) board.SetMark(square, 1);  // four down the diagonal, two in column 3
+    for (int square : {3, 8, 13, 23}) board.SetMark(square, 1);  // four down column 3, no more than one elsewhere
     EXPECT_EQ(board.MostMarksInALine(), 4);
-    for (int square : {4, 16, 20}) board.SetMark(square, 1);  // three up the other diagonal with 12... and 8: 4,8,12,16,20
+    for (int square : {0, 6, 12}) board.SetMark(square, 1);  // three down the diagonal
+    EXPECT_EQ(board.MostMarksInALine(), 4);
+    for (int square : {4, 16, 20}) board.SetMark(square, 1);  // the other diagonal: 4, 8, 12, 16, 20
     EXPECT_EQ(board.MostMarksInALine(), 5);
 }
 
