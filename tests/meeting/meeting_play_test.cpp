@@ -168,8 +168,8 @@ TEST(MeetingPlay, ThreePlayersShareTheRoomTheirProgressAndTheBingosInOrder) {
     EXPECT_TRUE(ana.app.MainFrame()->statusBar()->currentMessage().startsWith("Bingo! "));
     ASSERT_TRUE(Eventually([&] { return bo.Meeting().Session()->GetRoom().Bingos().size() == 2; }));
     EXPECT_EQ(bo.Meeting().Session()->GetRoom().Bingos()[0].name, "Cy");
-    const auto& words = bo.Meeting().Session()->GetRoom().Bingos()[0].bingo->words;
-    EXPECT_EQ(std::vector<std::string>(words.begin(), words.end()), column);
+    const std::vector<PlayerEntry> bingosSeen = bo.Meeting().Session()->GetRoom().Bingos();
+    EXPECT_EQ(std::vector<std::string>(bingosSeen[0].bingo->words.begin(), bingosSeen[0].bingo->words.end()), column);
     EXPECT_EQ(ana.port.boxes.size(), 1u);  // no box for any bingo
 
     ana.Meeting().NewRoundAction()->trigger();

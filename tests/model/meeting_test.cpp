@@ -85,8 +85,8 @@ TEST(Message, ReadsBackExactlyWhatWasWrittenAndNothingElse) {
         const std::vector<std::uint8_t> bytes = EncodeMessage(m);
         ASSERT_FALSE(bytes.empty());
         EXPECT_EQ(DecodeMessage(bytes), m);
-        for (std::size_t cut = 0; cut < bytes.size(); ++cut)
-            EXPECT_FALSE(DecodeMessage({bytes.data(), cut})) << "cut at " << cut;
+        for (std::size_t cut = 0; cut < bytes.size(); ++cut)  // a copy each, so a read past its end is the sanitizers' to see
+            EXPECT_FALSE(DecodeMessage(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + cut))) << "cut at " << cut;
         std::vector<std::uint8_t> longer = bytes;
         longer.push_back(0);
         EXPECT_FALSE(DecodeMessage(longer));
