@@ -34,13 +34,6 @@ std::u16string U16(const QString& text) { return text.toStdU16String(); }
 MeetingController::MeetingController(CPalabrumDoc& doc, CMainFrame& frame, PlatformPort& port,
                                      MeetingDialogs& dialogs)
     : m_doc(doc), m_frame(frame), m_port(port), m_dialogs(dialogs) {
-    m_panel = new PlayersPanel;
-    m_dock = new QDockWidget(tr("Players"), &frame);
-    m_dock->setObjectName(QStringLiteral("playersDock"));
-    m_dock->setWidget(m_panel);
-    m_dock->setFocusPolicy(Qt::NoFocus);
-    frame.addDockWidget(Qt::RightDockWidgetArea, m_dock);
-    m_dock->hide();
     m_refresh.setSingleShot(true);
     m_refresh.setInterval(250);
     connect(&m_refresh, &QTimer::timeout, this, &MeetingController::ShowRoom);
@@ -53,9 +46,10 @@ MeetingController::MeetingController(CPalabrumDoc& doc, CMainFrame& frame, Platf
     m_newRound = menu->addAction(tr("&New Round"), this, &MeetingController::NewRound);
     m_leave = menu->addAction(tr("&Leave Meeting"), this, &MeetingController::Leave);
     menu->addSeparator();
-    QAction* panel = m_dock->toggleViewAction();
-    panel->setText(tr("&Players Panel"));
-    menu->addAction(panel);
+    // The panel is made when first shown: most starts never need it.
+    m_panelAction = menu->addAction(tr("&Players Panel"));
+    m_panelAction->setCheckable(true);
+    connect(m_panelAction, &QAction::triggered, this, [this](bool on) { Dock()->setVisible(on); });
     menu->addAction(tr("Se&ttings..."), this, &MeetingController::Settings);
     UpdateActions();
 }
@@ -76,6 +70,27 @@ BrokerSettings MeetingController::SavedSettings() {
     saved.caFile = settings.value(QStringLiteral("CaFile")).toString().toStdString();
     saved.user = settings.value(QStringLiteral("User")).toString().toStdString();
     return saved;
+}
+
+QDockWidget* MeetingController::Dock() {
+    if (!m_dock) {
+        m_panel = new PlayersPanel;
+        m_dock = new QDockWidget(tr("Players"), &m_frame);
+        m_dock->setObjectName(QStringLiteral("playersDock"));
+        m_dock->setWidget(m_panel);
+        m_dock->setFocusPolicy(Qt::NoFocus);
+        m_frame.addDockWidget(Qt::RightDockWidgetArea, m_dock);
+        m_dock->hide();
+        connect(m_dock, &QDockWidget::visibilityChanged, m_panelAction, [this] {
+            m_panelAction->setChecked(m_dock->isVisible());
+        });
+    }
+    return m_dock;
+}
+
+PlayersPanel* MeetingController::Panel() {
+    Dock();
+    return m_panel;
 }
 
 void MeetingController::Settings() {
@@ -173,7 +188,7 @@ void MeetingController::Begin(const MeetingSeat& seat, bool fresh) {
 void MeetingController::OnJoined() {
     SaveSeat();
     ShowRoom();
-    m_dock->show();
+    Dock()->show();
     UpdateActions();
     const MeetingSeat& seat = m_session->Seat();
     if (m_fresh) {
@@ -211,8 +226,10 @@ void MeetingController::Leave() {
     if (m_session) m_session->disconnect(this);
     m_session.reset();
     QSettings().remove(kGroup + QStringLiteral("/Seat"));
-    m_panel->ShowNoMeeting();
-    m_dock->hide();
+    if (m_dock) {
+        m_panel->ShowNoMeeting();
+        m_dock->hide();
+    }
     UpdateActions();
 }
 
@@ -241,7 +258,7 @@ void MeetingController::RejoinSaved() {
     seat.dealtRound = settings.value(QStringLiteral("Round")).toUInt();
     Begin(seat, false);
     if (m_session) {
-        m_dock->show();  // offline or not, the player is back in the meeting
+        Dock()->show();  // offline or not, the player is back in the meeting
         ShowRoom();
     }
 }
@@ -249,7 +266,7 @@ void MeetingController::RejoinSaved() {
 void MeetingController::ShowRoom() {
     if (!m_session) return;
     if (m_session->Seat().dealtRound != m_savedRound) SaveSeat();
-    m_panel->ShowRoom(QString::fromStdString(m_session->Seat().code.Shown()), m_session->IsOnline());
+    Panel()->ShowRoom(QString::fromStdString(m_session->Seat().code.Shown()), m_session->IsOnline());
     m_panel->ShowPlayers(m_session->GetRoom().Players(), m_session->GetRoom().Bingos());
 }
 

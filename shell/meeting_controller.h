@@ -42,8 +42,9 @@ public:
     void RejoinSaved();
 
     MeetingSession* Session() const { return m_session.get(); }
-    PlayersPanel* Panel() const { return m_panel; }
-    QDockWidget* Dock() const { return m_dock; }
+    // The players panel in its dock, made on first use.
+    PlayersPanel* Panel();
+    QDockWidget* Dock();
     QAction* StartAction() const { return m_start; }
     QAction* JoinAction() const { return m_join; }
     QAction* NewRoundAction() const { return m_newRound; }
@@ -71,8 +72,9 @@ private:
     bool m_fresh = false;
     std::uint32_t m_savedRound = 0;
     QTimer m_refresh;  // the panel is drawn at most four times a second, however busy the room  // asked once a run, kept in memory only
-    PlayersPanel* m_panel;
-    QDockWidget* m_dock;
+    PlayersPanel* m_panel = nullptr;
+    QDockWidget* m_dock = nullptr;
+    QAction* m_panelAction;
     QAction* m_start;
     QAction* m_join;
     QAction* m_newRound;
