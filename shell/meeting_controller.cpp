@@ -81,9 +81,8 @@ QDockWidget* MeetingController::Dock() {
         m_dock->setFocusPolicy(Qt::NoFocus);
         m_frame.addDockWidget(Qt::RightDockWidgetArea, m_dock);
         m_dock->hide();
-        connect(m_dock, &QDockWidget::visibilityChanged, m_panelAction, [this] {
-            m_panelAction->setChecked(m_dock->isVisible());
-        });
+        // Tied to the action and the dock alone: both outlive this controller in the frame.
+        connect(m_dock, &QDockWidget::visibilityChanged, m_panelAction, &QAction::setChecked);
     }
     return m_dock;
 }
