@@ -16,8 +16,6 @@ namespace {
 
 std::uint64_t NowMs() { return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()); }
 
-QString Text(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
 }  // namespace
 
 MeetingSession::MeetingSession(CPalabrumDoc& doc, MeetingSeat seat, RoomSecrets secrets, BrokerSettings settings,
@@ -109,8 +107,8 @@ void MeetingSession::OnReceived(const QString& topic, const QByteArray& payload)
 
 void MeetingSession::Announce(const PlayerEntry& bingo) {
     QStringList words;
-    for (const std::string& word : bingo.bingo->words) words << Text(word);
-    emit bingoCalled(Text(bingo.name), words);
+    for (const std::string& word : bingo.bingo->words) words << ToQString(word);
+    emit bingoCalled(ToQString(bingo.name), words);
 }
 
 void MeetingSession::TakeRound() {

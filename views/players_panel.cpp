@@ -4,11 +4,11 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "views/qt_text.h"
+
 namespace palabrum {
 
 namespace {
-
-QString Plain(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 QLabel* PlainLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -66,7 +66,7 @@ void SetLines(QListWidget* list, const QStringList& lines) {
 void PlayersPanel::ShowPlayers(const std::vector<PlayerEntry>& players, const std::vector<PlayerEntry>& bingos) {
     QStringList lines;
     for (const PlayerEntry& player : players) {
-        const QString name = Plain(player.name);
+        const QString name = ToQString(player.name);
         QString line = player.bingo ? tr("%1: Bingo!").arg(name) : tr("%1: %2 of 5").arg(name).arg(player.progress);
         if (player.gone) line = tr("%1 (gone)").arg(line);
         lines << line;
@@ -75,8 +75,8 @@ void PlayersPanel::ShowPlayers(const std::vector<PlayerEntry>& players, const st
     lines.clear();
     for (const PlayerEntry& bingo : bingos) {
         QStringList words;
-        for (const std::string& word : bingo.bingo->words) words << Plain(word);
-        lines << tr("%1. %2").arg(lines.size() + 1).arg(BingoLine(Plain(bingo.name), words));
+        for (const std::string& word : bingo.bingo->words) words << ToQString(word);
+        lines << tr("%1. %2").arg(lines.size() + 1).arg(BingoLine(ToQString(bingo.name), words));
     }
     SetLines(m_bingos, lines);
 }
